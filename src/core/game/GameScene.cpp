@@ -1,0 +1,4 @@
+#include "game/World.h"
+#include "graphics/Canvas.h"
+
+void updategame(World&, Canvas&) {}

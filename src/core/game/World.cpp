@@ -1,0 +1,69 @@
+#include "game/World.h"
+
+#include <cstdio>
+
+#include "player/PlayerSprite.h"
+
+namespace {
+World* currentWorld = nullptr;
+}
+
+World::World() : psp(std::make_unique<PlayerSprite>(400, 400)) { currentWorld = this; }
+
+World::~World() {
+  // Sprites withdraw their requests from the stacks as they go, so they go while the stacks exist.
+  World* previous = currentWorld;
+  currentWorld = this;
+  esl.clear();
+  psl.clear();
+  osl.clear();
+  es.reset();
+  psp.reset();
+  currentWorld = previous == this ? nullptr : previous;
+}
+
+World& World::current() { return *currentWorld; }
+World* World::currentOrNull() { return currentWorld; }
+void World::makeCurrent(World& world) { currentWorld = &world; }
+
+void World::start() {
+  input.initialize();
+  highscores.load(highscoreFile);
+}
+
+void World::shutdown() { saveHighscores(); }
+
+void World::setClock(const Clock* clock) { clock_ = clock ? clock : &systemClock_; }
+
+bool World::saveHighscores() {
+  std::string error;
+  if (highscores.save(highscoreFile, &error)) return true;
+  std::fprintf(stderr, "kelvaron: highscores not saved (%s); the previous table is kept\n",
+               error.c_str());
+  return false;
+}
+
+void World::recordHighscore(int finalScore, int lives, std::int64_t date) {
+  highscores.record(finalScore, lives, date);
+  saveHighscores();
+}
+
+void World::requestAdd(Stack<MySprite*>& stack, MySprite* sprite) {
+  if (stack.push(sprite)) return;
+  ++stacks_dropped;
+  delete sprite;
+}
+
+void World::requestDelete(Stack<MySprite*>& stack, MySprite* sprite) {
+  if (!stack.push(sprite)) ++stacks_dropped;
+}
+
+void World::forgetSprite(MySprite* sprite) {
+  delesprites.remove_all(sprite);
+  delpsprites.remove_all(sprite);
+  delosprites.remove_all(sprite);
+}
+
+MySprite::~MySprite() {
+  if (World* world = World::currentOrNull()) world->forgetSprite(this);
+}

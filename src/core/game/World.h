@@ -1,0 +1,122 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+
+#include "controls/Input.h"
+#include "game/Bonus.h"
+#include "game/Clock.h"
+#include "game/Highscores.h"
+#include "game/Random.h"
+#include "shell/UpdateBridge.h"
+#include "sprites/SpriteList.h"
+#include "sprites/Stack.h"
+
+class PlayerSprite;
+
+// The client rectangle: left and top are 0, right and bottom the play field's size.
+struct Rect {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+};
+
+// All mutable state of one running game program: what the window, the title and the game scene keep
+// from frame to frame. A freshly constructed World is the program at start. Sprites reach the World
+// they belong to through World::current(), which the frame entry sets.
+class World {
+ public:
+  static constexpr int kStackCapacity = 300;
+
+  World();
+  ~World();
+  World(const World&) = delete;
+  World& operator=(const World&) = delete;
+
+  static World& current();
+  static World* currentOrNull();
+  static void makeCurrent(World& world);
+
+  // The window opened: choose the joystick and read the highscores.
+  void start();
+  // The window is closing: write the highscores.
+  void shutdown();
+  // The title's "Quit": the program ends after this frame.
+  void destroyWindow() { windowDestroyed_ = true; }
+  bool windowDestroyed() const { return windowDestroyed_; }
+
+  void setClock(const Clock* clock);
+  std::int64_t now() const { return clock_->now(); }
+  int rand() { return random.rand(); }
+
+  // Sets up a level: new boss, fresh ship, empty lists; a new game when no game is in progress.
+  void initialize(int level);
+
+  // Adds a finished game to the table and saves it at once, so a killed game loses no record.
+  void recordHighscore(int score, int lives, std::int64_t date);
+  // Writes the table; a failure leaves the old file and prints one line to stderr.
+  bool saveHighscores();
+
+  // Asks for a sprite to join a list at the frame's commit. A request refused by a full stack
+  // deletes the sprite, since no list will ever own it.
+  void requestAdd(Stack<MySprite*>& stack, MySprite* sprite);
+  // Asks for a sprite to be removed and deleted at the frame's commit; a refused request is counted
+  // and the sprite repeats it on a later frame.
+  void requestDelete(Stack<MySprite*>& stack, MySprite* sprite);
+  // A sprite is being destroyed: drop every delete request still naming it.
+  void forgetSprite(MySprite* sprite);
+
+  // The play field.
+  Rect rc{0, 0, 794, 571};
+  // Whether the game window has the input focus; every control reads released otherwise.
+  bool windowfront = false;
+  Input input;
+
+  SpriteList esl;  // enemy shots: hurt the ship on contact
+  SpriteList psl;  // the player's shots
+  SpriteList osl;  // effects and satellites: hurt nobody
+  Stack<MySprite*> addesprites{kStackCapacity};
+  Stack<MySprite*> addpsprites{kStackCapacity};
+  Stack<MySprite*> addosprites{kStackCapacity};
+  Stack<MySprite*> delesprites{kStackCapacity};
+  Stack<MySprite*> delpsprites{kStackCapacity};
+  Stack<MySprite*> delosprites{kStackCapacity};
+  std::unique_ptr<EnemyBaseSprite> es;  // the current level's boss, in no list
+  std::unique_ptr<PlayerSprite> psp;    // the player's ship
+  int score = 0;
+  std::int64_t levelbegintime = 0;
+  std::int64_t ingametime = 0;
+  bool timebonusadded = false;
+  bool killbonusadded = false;
+  bool bombbonusadded = false;
+  NoDeathBonus nodeathbonus;
+  HighscoreTable highscores;
+  UpdateBridge UB{*this};
+  BonusGiven bonusgiven;
+  int bombcount = -1;
+  int lifecount = -1;  // spare ships; negative when no game is in progress
+
+  // Title scene: the selected entry and whether Up / Down were acted on and are still held.
+  int selected = 0;
+  bool upPressed = false;
+  bool downPressed = false;
+  // Game scene: the bomb button was acted on and is still held.
+  bool keyXpressed = false;
+  // Heads-up display: how far the score box has slid down, 0 to 50.
+  int boxoffsety = 0;
+
+  // Requests refused by full stacks so far.
+  int stacks_dropped = 0;
+  // Test and soak aid: losing the ship is ignored.
+  bool invincible = false;
+
+  std::filesystem::path highscoreFile = "highscores.csv";
+  Random random;
+
+ private:
+  SystemClock systemClock_;
+  const Clock* clock_ = &systemClock_;
+  bool windowDestroyed_ = false;
+};

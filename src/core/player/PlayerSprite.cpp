@@ -1,0 +1,95 @@
+#include "player/PlayerSprite.h"
+
+#include "game/BlastSprite.h"
+#include "game/World.h"
+#include "math/GameMath.h"
+
+const PlayerImage& PlayerSprite::img() {
+  static const PlayerImage image;
+  return image;
+}
+
+PlayerSprite::PlayerSprite(int startX, int startY) : x(startX), y(startY) { side = 1; }
+
+void PlayerSprite::draw(Canvas& canvas) {
+  const bool visible =
+      state == &PlayerSprite::updatenormal || (state == &PlayerSprite::updateregen && count % 2 == 0);
+  if (visible) img().draw(canvas, x, y, 0.0, 1.0, kOwnColor, kOwnColor, false);
+}
+
+void PlayerSprite::move_xy(int dx, int dy) {
+  if (state != &PlayerSprite::updatenormal && state != &PlayerSprite::updateregen) return;
+  x += dx;
+  y += dy;
+}
+
+void PlayerSprite::fire() {
+  if (state != &PlayerSprite::updatenormal || count <= 2) return;
+  World& world = World::current();
+  const int r1 = world.rand();
+  const double vx = (r1 % 10001) / 10000.0 - 0.5;
+  const int r2 = world.rand();
+  const double vy = (r2 % 10001) / 10000.0 - 10 - 0.5;
+  world.requestAdd(world.addpsprites, new PlayerLaserSprite(x, y, vx, vy));
+  count = 0;
+}
+
+bool PlayerSprite::destroy(int explosions) {
+  if (state != &PlayerSprite::updatenormal) return false;
+  count = explosions;
+  state = &PlayerSprite::updatedestroy;
+  return true;
+}
+
+void PlayerSprite::updatenormal() { ++count; }
+
+void PlayerSprite::updatedestroy() {
+  World& world = World::current();
+  const int r1 = world.rand() % 40;
+  const int r2 = world.rand() % 40;
+  const int r3 = world.rand() % 21;
+  world.requestAdd(world.addosprites, new BlastSprite(x + r1 - 20, y + r2 - 20, 50 + r3));
+  --count;
+  if (count <= 0) state = &PlayerSprite::updatewait;
+}
+
+void PlayerSprite::updatewait() {
+  ++count;
+  if (count > 60) {
+    if (!gameover) state = &PlayerSprite::updateregen;
+    count = 0;
+  }
+}
+
+void PlayerSprite::updateregen() {
+  ++count;
+  if (count > 90) {
+    state = &PlayerSprite::updatenormal;
+    count = 0;
+  }
+}
+
+const PlayerLaserImage& PlayerLaserSprite::img() {
+  static const PlayerLaserImage image;
+  return image;
+}
+
+PlayerLaserSprite::PlayerLaserSprite(double startX, double startY, double velocityX, double velocityY)
+    : x(startX), y(startY), vx(velocityX), vy(velocityY) {
+  side = 1;
+}
+
+void PlayerLaserSprite::update() {
+  x += vx;
+  y += vy;
+  angle = gm::atan2(vy, vx) - 1.570795;
+  World& world = World::current();
+  const Rect& rc = world.rc;
+  if (x - 10 >= rc.right || x + 10 <= rc.left || y + 10 <= rc.top) {
+    world.requestDelete(world.delpsprites, this);
+  }
+}
+
+void PlayerLaserSprite::draw(Canvas& canvas) {
+  img().draw(canvas, x, y, angle, 1.0, kOwnColor, kOwnColor);
+}

@@ -1,0 +1,22 @@
+#include "sprites/HitTest.h"
+
+#include "sprites/Sprite.h"
+
+bool testhit(const MyHitSprite* a, const MyHitSprite* b) {
+  const double dx = a->get_x() - b->get_x();
+  const double dy = a->get_y() - b->get_y();
+  const int r = a->get_hitsize() + b->get_hitsize();
+  return dx * dx + dy * dy <= static_cast<double>(r * r);
+}
+
+double neg_to_pos(double angle) {
+  while (angle > 3.14159) angle -= 6.28318;
+  while (angle < -3.14159) angle += 6.28318;
+  return angle;
+}
+
+double nearer_from(double reference, double angle) {
+  if (reference - angle > 3.14159) return angle + 6.28318;
+  if (angle - reference > 3.14159) return angle - 6.28318;
+  return angle;
+}
