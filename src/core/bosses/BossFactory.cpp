@@ -1,5 +1,24 @@
 #include "bosses/BossFactory.h"
 
+#include "bosses/Enemy5.h"
 #include "game/World.h"
 
-std::unique_ptr<EnemyBaseSprite> createBoss(int, const Rect&) { return nullptr; }
+namespace {
+
+// Stand-in for a boss that has not been built yet: the level-1 boss at that level's start
+// position. The level's own boss replaces it when it lands.
+std::unique_ptr<EnemyBaseSprite> standInBoss(int x, int y) {
+  return std::make_unique<Enemy5Sprite>(x, y);
+}
+
+}  // namespace
+
+std::unique_ptr<EnemyBaseSprite> createBoss(int level, const Rect& rc) {
+  switch (level) {
+    case 2: return standInBoss(400, 200);           // Enemy6Sprite replaces it
+    case 3: return standInBoss(400, 200);           // Enemy7Sprite replaces it
+    case 4: return standInBoss(rc.right / 2, 180);  // Enemy8Sprite replaces it
+    case 5: return standInBoss(rc.right / 2, 180);  // Enemy9Sprite replaces it
+    default: return std::make_unique<Enemy5Sprite>(400, 100);
+  }
+}
