@@ -36,7 +36,8 @@ bool Input::held(Key key, Condition joystickCondition) const {
   return keyHeld || joystickCondition(*reading);
 }
 
-// The dead zone halves the centre first (unsigned, rounding down), then triples it for the far side.
+// The dead zone halves the centre first (unsigned, rounding down), then triples it for the far
+// side.
 bool Input::up() const {
   return held(Key::Up, [this](const JoystickReading& j) { return j.y < centre_[1] / 2; });
 }

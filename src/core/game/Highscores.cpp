@@ -11,7 +11,8 @@ namespace {
 
 // Reads one line into `line`; false at the end of the file. The line feed (and a carriage return
 // before it, from a table edited on Windows) is not part of the line. A line longer than `limit` is
-// consumed whole but reported through `tooLong`, so a damaged file cannot make us hold it in memory.
+// consumed whole but reported through `tooLong`, so a damaged file cannot make us hold it in
+// memory.
 bool readLine(std::istream& in, std::string& line, std::size_t limit, bool& tooLong) {
   line.clear();
   tooLong = false;
@@ -19,8 +20,10 @@ bool readLine(std::istream& in, std::string& line, std::size_t limit, bool& tooL
   for (int c; (c = in.get()) != std::char_traits<char>::eof();) {
     any = true;
     if (c == '\n') break;
-    if (line.size() <= limit) line.push_back(static_cast<char>(c));
-    else tooLong = true;
+    if (line.size() <= limit)
+      line.push_back(static_cast<char>(c));
+    else
+      tooLong = true;
   }
   if (!line.empty() && line.back() == '\r') line.pop_back();
   if (line.size() > limit) tooLong = true;
@@ -87,10 +90,12 @@ bool HighscoreTable::save(const std::filesystem::path& file, std::string* error)
   };
   {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) return fail(std::string("cannot create ") + temporary.string() + ": " + std::strerror(errno));
+    if (!out)
+      return fail(std::string("cannot create ") + temporary.string() + ": " + std::strerror(errno));
     out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
     out.flush();
-    if (!out) return fail(std::string("cannot write ") + temporary.string() + ": " + std::strerror(errno));
+    if (!out)
+      return fail(std::string("cannot write ") + temporary.string() + ": " + std::strerror(errno));
   }
   std::error_code ec;
   std::filesystem::rename(temporary, file, ec);

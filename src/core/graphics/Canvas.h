@@ -15,9 +15,9 @@ struct Point {
 // A pen or brush colour, or none (no outline / no fill).
 using OptionalColor = std::optional<Colorref>;
 
-// The drawing surface of one frame. Every call carries its own pen and brush, so nothing selected by
-// one drawing leaks into the next. All coordinates are whole client pixels, already truncated toward
-// zero by the caller, and every call is shifted by the current viewport origin.
+// The drawing surface of one frame. Every call carries its own pen and brush, so nothing selected
+// by one drawing leaks into the next. All coordinates are whole client pixels, already truncated
+// toward zero by the caller, and every call is shifted by the current viewport origin.
 class Canvas {
  public:
   virtual ~Canvas() = default;

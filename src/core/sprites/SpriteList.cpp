@@ -21,10 +21,14 @@ SpriteNode* SpriteList::push_last(Sprite* sprite) {
 }
 
 void SpriteList::unlink(SpriteNode* node) {
-  if (node->prev_) node->prev_->next_ = node->next_;
-  else first_ = node->next_;
-  if (node->next_) node->next_->prev_ = node->prev_;
-  else last_ = node->prev_;
+  if (node->prev_)
+    node->prev_->next_ = node->next_;
+  else
+    first_ = node->next_;
+  if (node->next_)
+    node->next_->prev_ = node->prev_;
+  else
+    last_ = node->prev_;
   --count_;
   delete node;
 }

@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+#include "controls/Input.h"
+
+namespace {
+
+// A platform stand-in: keys held, and joysticks that answer or not.
+class FakeControls : public ControlSource {
+ public:
+  bool keyHeld(Key key) const override { return keys.count(key) > 0; }
+  int joystickDeviceCount() const override { return devices; }
+  std::optional<JoystickReading> readJoystick(int id) const override {
+    auto it = sticks.find(id);
+    if (it == sticks.end()) return std::nullopt;
+    return it->second;
+  }
+
+  std::set<Key> keys;
+  int devices = 16;
+  std::map<int, JoystickReading> sticks;
+};
+
+class InputTest : public ::testing::Test {
+ protected:
+  InputTest() { input.setSource(&controls); }
+
+  void stickAt(unsigned x, unsigned y, unsigned buttons = 0) {
+    controls.sticks[0] = {x, y, 32767, buttons};
+  }
+
+  FakeControls controls;
+  Input input;
+};
+
+}  // namespace
+
+TEST_F(InputTest, WithoutJoystickEveryReaderIsItsKey) {
+  input.initialize();
+  EXPECT_EQ(input.joystickId(), Input::kNoJoystick);
+  EXPECT_FALSE(input.up() || input.down() || input.left() || input.right());
+  controls.keys = {Key::Up, Key::Right, Key::Z, Key::Space};
+  EXPECT_TRUE(input.up());
+  EXPECT_FALSE(input.down());
+  EXPECT_FALSE(input.left());
+  EXPECT_TRUE(input.right());
+  EXPECT_TRUE(input.button1());
+  EXPECT_FALSE(input.button2());
+  EXPECT_FALSE(input.button3());
+  EXPECT_TRUE(input.button4());
+}
+
+TEST_F(InputTest, BeforeInitialisingOnlyKeysCount) {
+  stickAt(0, 0, 0xF);
+  EXPECT_EQ(input.joystickId(), Input::kNotInitialised);
+  EXPECT_FALSE(input.up());
+  EXPECT_FALSE(input.button1());
+}
+
+TEST_F(InputTest, DeadZoneEdgesAroundARecordedCentre) {
+  stickAt(32767, 32767);
+  input.initialize();
+  ASSERT_EQ(input.joystickId(), 0);
+  stickAt(32767, 16382);
+  EXPECT_TRUE(input.up());
+  stickAt(32767, 16383);
+  EXPECT_FALSE(input.up());
+  stickAt(32767, 49150);
+  EXPECT_TRUE(input.down());
+  stickAt(32767, 49149);
+  EXPECT_FALSE(input.down());
+  stickAt(16382, 32767);
+  EXPECT_TRUE(input.left());
+  stickAt(49150, 32767);
+  EXPECT_TRUE(input.right());
+  stickAt(49149, 32767);
+  EXPECT_FALSE(input.right());
+}
+
+TEST_F(InputTest, CentreOfZeroNeverReadsUpOrLeft) {
+  stickAt(0, 0);
+  input.initialize();
+  EXPECT_FALSE(input.up());
+  EXPECT_FALSE(input.left());
+  EXPECT_FALSE(input.down());
+  stickAt(1, 1);
+  EXPECT_TRUE(input.down());
+  EXPECT_TRUE(input.right());
+}
+
+TEST_F(InputTest, ButtonsMapToTheirBits) {
+  stickAt(32767, 32767);
+  input.initialize();
+  stickAt(32767, 32767, 1);
+  EXPECT_TRUE(input.button1());
+  EXPECT_FALSE(input.button2());
+  stickAt(32767, 32767, 2);
+  EXPECT_TRUE(input.button2());
+  stickAt(32767, 32767, 4);
+  EXPECT_TRUE(input.button3());
+  stickAt(32767, 32767, 8);
+  EXPECT_TRUE(input.button4());
+  EXPECT_FALSE(input.button1());
+}
+
+TEST_F(InputTest, KeyAndStickPointingApartBothRead) {
+  stickAt(32767, 32767);
+  input.initialize();
+  stickAt(60000, 32767);
+  controls.keys = {Key::Left};
+  EXPECT_TRUE(input.left());
+  EXPECT_TRUE(input.right());
+}
+
+TEST_F(InputTest, SecondJoystickIsAskedOnlyWithExactlyTwoDevices) {
+  controls.sticks[1] = {20000, 20000, 0, 0};
+  controls.devices = 16;
+  input.initialize();
+  EXPECT_EQ(input.joystickId(), Input::kNoJoystick);
+
+  Input second;
+  second.setSource(&controls);
+  controls.devices = 2;
+  second.initialize();
+  EXPECT_EQ(second.joystickId(), 1);
+  EXPECT_EQ(second.centreY(), 20000u);
+}
+
+TEST_F(InputTest, AStickThatStopsAnsweringFallsBackToTheKeyboard) {
+  stickAt(32767, 32767);
+  input.initialize();
+  controls.sticks.clear();
+  EXPECT_FALSE(input.up());
+  controls.keys = {Key::Up};
+  EXPECT_TRUE(input.up());
+}
+
+TEST_F(InputTest, NoSourceMeansNothingHeld) {
+  Input bare;
+  bare.initialize();
+  EXPECT_FALSE(bare.up() || bare.button1() || bare.button4());
+}

@@ -1,0 +1,172 @@
+#include <gtest/gtest.h>
+
+#include "game/World.h"
+#include "sprites/HitTest.h"
+#include "sprites/SpriteList.h"
+#include "sprites/Stack.h"
+
+namespace {
+
+// A sprite that counts its own destruction.
+class Probe : public MyHitSprite {
+ public:
+  explicit Probe(int* destroyed = nullptr, double x = 0, double y = 0, int hit = 0)
+      : destroyed_(destroyed), x_(x), y_(y), hit_(hit) {}
+  ~Probe() override {
+    if (destroyed_) ++*destroyed_;
+  }
+  void draw(Canvas&) override {}
+  void update() override {}
+  double get_x() const override { return x_; }
+  double get_y() const override { return y_; }
+  int get_hitsize() const override { return hit_; }
+
+ private:
+  int* destroyed_;
+  double x_;
+  double y_;
+  int hit_;
+};
+
+std::vector<Sprite*> order(const SpriteList& list) {
+  std::vector<Sprite*> sprites;
+  for (SpriteNode* node = list.get_first(); node; node = node->get_next())
+    sprites.push_back(node->get_vec());
+  return sprites;
+}
+
+}  // namespace
+
+TEST(SpriteList, TraceFindsEveryPositionAndNothingOutside) {
+  SpriteList list;
+  EXPECT_EQ(list.trace(0), nullptr);
+  std::vector<Sprite*> sprites;
+  for (int i = 0; i < 5; ++i) sprites.push_back(list.push_last(new Probe)->get_vec());
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(list.trace(i), sprites[static_cast<std::size_t>(i)]);
+  EXPECT_EQ(list.trace(-1), nullptr);
+  EXPECT_EQ(list.trace(5), nullptr);
+}
+
+TEST(SpriteList, RemovingTheOnlyEntryEmptiesTheListEachWay) {
+  int destroyed = 0;
+  for (int way = 0; way < 3; ++way) {
+    SpriteList list;
+    Sprite* only = list.push_first(new Probe(&destroyed))->get_vec();
+    if (way == 0) list.delete_first();
+    if (way == 1) list.delete_last();
+    if (way == 2) list.delete_sprite(only);
+    EXPECT_EQ(list.get_count(), 0);
+    EXPECT_EQ(list.get_first(), nullptr);
+    EXPECT_EQ(list.get_last(), nullptr);
+    list.delete_first();  // harmless on an empty list
+    list.delete_last();
+  }
+  EXPECT_EQ(destroyed, 3);
+}
+
+TEST(SpriteList, DeletingFromTheMiddleRelinksTheNeighbours) {
+  int destroyed = 0;
+  SpriteList list;
+  Sprite* a = list.push_last(new Probe(&destroyed))->get_vec();
+  Sprite* b = list.push_last(new Probe(&destroyed))->get_vec();
+  Sprite* c = list.push_last(new Probe(&destroyed))->get_vec();
+  list.delete_sprite(b);
+  EXPECT_EQ(order(list), (std::vector<Sprite*>{a, c}));
+  EXPECT_EQ(list.get_last()->get_vec(), c);
+  Probe stranger;
+  list.delete_sprite(&stranger);  // not in the list: nothing happens
+  EXPECT_EQ(list.get_count(), 2);
+  EXPECT_EQ(destroyed, 1);
+}
+
+TEST(SpriteList, DestroyingAListDestroysEverySpriteOnce) {
+  int destroyed = 0;
+  {
+    SpriteList list;
+    for (int i = 0; i < 7; ++i) list.push_first(new Probe(&destroyed));
+  }
+  EXPECT_EQ(destroyed, 7);
+}
+
+TEST(Stack, RefusesThePushBeyondItsCapacityAndPopsLastFirst) {
+  Stack<int> stack(300);
+  for (int i = 0; i < 300; ++i) ASSERT_TRUE(stack.push(i));
+  EXPECT_FALSE(stack.push(300));
+  EXPECT_EQ(stack.size(), 300);
+  int value = -1;
+  ASSERT_TRUE(stack.pop(value));
+  EXPECT_EQ(value, 299);
+  Stack<int> empty(3);
+  EXPECT_FALSE(empty.pop(value));
+  EXPECT_EQ(empty.size(), 0);
+}
+
+TEST(DeferredRequests, CommitOrderGivesRequestOrderAtTheFrontAndReverseAtTheBack) {
+  SpriteList front;
+  SpriteList back;
+  std::vector<Sprite*> requested[2];
+  for (int pass = 0; pass < 2; ++pass) {
+    Stack<MySprite*> requests(300);
+    for (int i = 0; i < 3; ++i) {
+      auto* sprite = new Probe;
+      requested[pass].push_back(sprite);
+      requests.push(sprite);
+    }
+    for (MySprite* s = nullptr; requests.pop(s);) {
+      if (pass == 0)
+        front.push_first(s);
+      else
+        back.push_last(s);
+    }
+  }
+  EXPECT_EQ(order(front), requested[0]);
+  std::vector<Sprite*> reversed(requested[1].rbegin(), requested[1].rend());
+  EXPECT_EQ(order(back), reversed);
+}
+
+TEST(DeferredRequests, AnAddRefusedByAFullStackDeletesTheSprite) {
+  World world;
+  int destroyed = 0;
+  for (int i = 0; i < World::kStackCapacity; ++i) world.requestAdd(world.addosprites, new Probe);
+  world.requestAdd(world.addosprites, new Probe(&destroyed));
+  EXPECT_EQ(destroyed, 1);
+  EXPECT_EQ(world.stacks_dropped, 1);
+  for (MySprite* s = nullptr; world.addosprites.pop(s);) world.osl.push_last(s);
+}
+
+TEST(DeferredRequests, ADestroyedSpriteLeavesNoStaleDeleteRequest) {
+  World world;
+  auto* gone = new Probe;
+  world.esl.push_last(gone);
+  world.requestDelete(world.delesprites, gone);
+  world.requestDelete(world.delesprites, gone);
+  world.esl.delete_last();  // e.g. a bomb clears the list before the commit
+  EXPECT_EQ(world.delesprites.size(), 0);
+}
+
+TEST(HitTest, TouchingAtExactlyTheSumCounts) {
+  Probe a(nullptr, 0, 0, 0);
+  Probe b(nullptr, 0, 0, 0);
+  EXPECT_TRUE(testhit(&a, &b));  // same place, radii 0
+  Probe c(nullptr, 10, 0, 4);
+  Probe d(nullptr, 4, 0, 2);
+  EXPECT_TRUE(testhit(&c, &d));
+  Probe e(nullptr, 10.001, 0, 4);
+  EXPECT_FALSE(testhit(&e, &d));
+  Probe f(nullptr, 3, 4, 2);
+  Probe g(nullptr, 0, 0, 3);
+  EXPECT_TRUE(testhit(&f, &g));
+}
+
+TEST(Angles, NegToPosWrapsByWholeTurns) {
+  EXPECT_DOUBLE_EQ(neg_to_pos(3.14159), 3.14159);
+  EXPECT_DOUBLE_EQ(neg_to_pos(4.0), 4.0 - 6.28318);
+  EXPECT_DOUBLE_EQ(neg_to_pos(-10.0), -10.0 + 6.28318 + 6.28318);
+  EXPECT_DOUBLE_EQ(neg_to_pos(20.0), 20.0 - 6.28318 - 6.28318 - 6.28318);
+}
+
+TEST(Angles, NearerFromTakesTheShortWayRound) {
+  EXPECT_DOUBLE_EQ(nearer_from(3.0, -3.0), -3.0 + 6.28318);
+  EXPECT_DOUBLE_EQ(nearer_from(-3.0, 3.0), 3.0 - 6.28318);
+  EXPECT_DOUBLE_EQ(nearer_from(0.0, 3.0), 3.0);
+}

@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "controls/ControlSource.h"
+#include "game/World.h"
+#include "shell/TitleScene.h"
+#include "support/RecordingCanvas.h"
+
+namespace {
+
+class HeldKeys : public ControlSource {
+ public:
+  bool keyHeld(Key key) const override { return keys.count(key) > 0; }
+  int joystickDeviceCount() const override { return 0; }
+  std::optional<JoystickReading> readJoystick(int) const override { return std::nullopt; }
+  std::set<Key> keys;
+};
+
+class TitleSceneTest : public ::testing::Test {
+ protected:
+  TitleSceneTest() {
+    world.input.setSource(&controls);
+    world.windowfront = true;
+  }
+
+  void frame(std::set<Key> keys) {
+    controls.keys = std::move(keys);
+    canvas.clear();
+    update(world, canvas);
+  }
+
+  World world;
+  HeldKeys controls;
+  RecordingCanvas canvas;
+};
+
+}  // namespace
+
+TEST_F(TitleSceneTest, OnePressMovesOneEntryHoweverLongItIsHeld) {
+  for (int i = 0; i < 5; ++i) frame({Key::Down});
+  EXPECT_EQ(world.selected, 1);
+  frame({});
+  frame({Key::Down});
+  EXPECT_EQ(world.selected, 2);
+  frame({});
+  frame({Key::Down});
+  EXPECT_EQ(world.selected, 2);  // no wrap past "Quit"
+  frame({});
+  frame({Key::Up});
+  frame({Key::Up});
+  EXPECT_EQ(world.selected, 1);
+}
+
+TEST_F(TitleSceneTest, UpOnTheFirstEntryChangesNothingAndTheFrameStaysPut) {
+  frame({Key::Up});
+  EXPECT_EQ(world.selected, 0);
+  auto frames = canvas.ofKind(DrawCall::Kind::Rectangle);
+  ASSERT_EQ(frames.size(), 1u);
+  EXPECT_EQ(frames[0].points[0], (Point{96, 196}));
+  EXPECT_EQ(frames[0].points[1], (Point{180, 222}));
+  EXPECT_EQ(frames[0].pen, OptionalColor(0x00FF00));
+  EXPECT_FALSE(frames[0].brush.has_value());
+}
+
+TEST_F(TitleSceneTest, APressAtTheEndKeepsItsFlagSoReleasingIsStillNeeded) {
+  frame({Key::Down});
+  frame({});
+  frame({Key::Down});
+  frame({Key::Down});  // at "Quit", held
+  frame({Key::Up, Key::Down});
+  EXPECT_EQ(world.selected, 1);
+  frame({Key::Down});  // Down was never released
+  EXPECT_EQ(world.selected, 1);
+}
+
+TEST_F(TitleSceneTest, NothingReactsWhileTheWindowIsNotInFront) {
+  world.windowfront = false;
+  frame({Key::Down, Key::Z});
+  EXPECT_EQ(world.selected, 0);
+  EXPECT_EQ(world.UB.scene, &updatetitle);
+  world.windowfront = true;
+  frame({Key::Down});  // the flag was cleared while out of focus
+  EXPECT_EQ(world.selected, 1);
+}
+
+TEST_F(TitleSceneTest, ChoicesSwitchTheBridgeFromTheNextFrame) {
+  frame({Key::Z});
+  EXPECT_EQ(world.UB.scene, &updategame);
+  EXPECT_EQ(world.UB.get_nowlevel(), 1);
+  EXPECT_EQ(world.lifecount, 2);
+  EXPECT_EQ(world.bombcount, 2);
+  // The rest of the choosing frame is still the title.
+  EXPECT_NE(canvas.findText("Kelvaron"), nullptr);
+
+  World other;
+  other.input.setSource(&controls);
+  other.windowfront = true;
+  other.selected = 1;
+  controls.keys = {Key::Z};
+  RecordingCanvas c;
+  update(other, c);
+  EXPECT_EQ(other.UB.get_nowlevel(), 5);
+  EXPECT_EQ(other.UB.scene, &updategame);
+}
+
+TEST_F(TitleSceneTest, QuitClosesTheWindow) {
+  world.selected = 2;
+  frame({Key::Z});
+  EXPECT_TRUE(world.windowDestroyed());
+}
+
+TEST_F(TitleSceneTest, DrawsTheMenuInItsColoursAndPlaces) {
+  frame({});
+  struct Expected {
+    const char* text;
+    Point at;
+    Colorref colour;
+  };
+  const Expected expected[] = {{"Kelvaron", {100, 100}, 0xFF0000},
+                               {"New Game", {100, 200}, 0x0000FF},
+                               {"Continue", {100, 250}, 0x0000FF},
+                               {"Quit", {100, 300}, 0x0000FF},
+                               {"Use Arrow keys and Z key to select.", {100, 400}, 0x00FF00},
+                               {"Highscores", {420, 150}, 0xFFFFFF},
+                               {"Score", {420, 180}, 0xFFFFFF},
+                               {"Lives", {545, 180}, 0xFFFFFF},
+                               {"Date", {645, 180}, 0xFFFFFF}};
+  for (const Expected& e : expected) {
+    const DrawCall* call = canvas.findText(e.text);
+    ASSERT_NE(call, nullptr) << e.text;
+    EXPECT_EQ(call->points[0], e.at) << e.text;
+    EXPECT_EQ(call->colour, e.colour) << e.text;
+  }
+}
+
+TEST_F(TitleSceneTest, TenRowsBestFirstWithEmptySlotsAsDashes) {
+  world.highscores.record(500, -1, 0);
+  world.highscores.record(1234567, 2, 1700000000);
+  frame({});
+  std::vector<DrawCall> rows;
+  for (const DrawCall& call : canvas.ofKind(DrawCall::Kind::Text)) {
+    if (call.points[0].y >= 210 && call.points[0].x >= 420) rows.push_back(call);
+  }
+  ASSERT_EQ(rows.size(), 30u);
+  EXPECT_EQ(rows[0].text, " 1,234,567");
+  EXPECT_EQ(rows[1].text, "  2");
+  EXPECT_EQ(rows[3].text, "   000,500");
+  EXPECT_EQ(rows[3].points[0], (Point{420, 240}));
+  EXPECT_EQ(rows[6].text, "-");
+  EXPECT_EQ(rows[29].points[0], (Point{645, 480}));
+}
+
+TEST(HighscoreRowText, FormatsScoresLivesAndDates) {
+  auto row = [](int score, int lives, std::int64_t date) {
+    return formatHighscoreRow(Highscore{score, lives, date});
+  };
+  EXPECT_EQ(row(0, 0, 0).score, "   000,000");
+  EXPECT_EQ(row(12345, 0, 0).score, "   012,345");
+  EXPECT_EQ(row(999999, 0, 0).score, "   999,999");
+  EXPECT_EQ(row(1000000, 0, 0).score, " 1,000,000");
+  EXPECT_EQ(row(1234567, 0, 0).score, " 1,234,567");
+  EXPECT_EQ(row(5, -1, 0).lives, " -1");
+  EXPECT_EQ(row(5, 3, 0).lives, "  3");
+  EXPECT_EQ(row(5, 3, 1700000000).date, "2023/11/14 22:13");  // the tests run with TZ=UTC
+  EXPECT_EQ(row(-1, 7, 9).score, "-");
+  EXPECT_EQ(row(-1, 7, 9).lives, "-");
+  EXPECT_EQ(row(-1, 7, 9).date, "-");
+}
