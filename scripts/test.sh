@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Builds and runs every test: the optimised build with warnings as errors (unit tests, the headless
+# runner and the real-window test under Xvfb), the same tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and the Windows build under Wine. Also checks the formatting.
+# Usage: scripts/test.sh [--no-windows]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+windows=1
+if [[ "${1:-}" == "--no-windows" ]]; then windows=0; fi
+
+if ((windows)); then scripts/install-deps.sh; else scripts/install-deps.sh --no-windows; fi
+
+jobs=$(nproc)
+step() { printf '\n== %s ==\n' "$*"; }
+
+step "format"
+scripts/check-format.sh
+
+step "ci build (warnings are errors)"
+cmake --preset ci >/dev/null
+cmake --build --preset ci -j "$jobs"
+ctest --preset ci -j "$jobs"
+
+step "sanitizer build (ASan + UBSan)"
+cmake --preset asan >/dev/null
+cmake --build --preset asan -j "$jobs"
+ctest --preset asan -j "$jobs"
+
+if ((windows)); then
+  step "Windows build under Wine"
+  cmake --preset windows >/dev/null
+  cmake --build --preset windows -j "$jobs"
+  ctest --preset windows
+fi

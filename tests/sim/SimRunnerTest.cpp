@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "SimRunner.h"
+#include "bosses/Boss.h"
+#include "game/GameScene.h"
+#include "player/PlayerSprite.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class SimRunnerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = fs::temp_directory_path() /
+          ("kelvaron-sim-" +
+           std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    previous = fs::current_path();
+    fs::current_path(dir);
+  }
+  void TearDown() override {
+    fs::current_path(previous);
+    fs::remove_all(dir);
+  }
+
+  std::unique_ptr<SimRunner> run(const std::string& script, SimOptions options) {
+    std::istringstream in(script);
+    std::string error;
+    auto timeline = InputTimeline::parse(in, error);
+    EXPECT_TRUE(timeline) << error;
+    auto runner = std::make_unique<SimRunner>(options, std::move(*timeline));
+    EXPECT_TRUE(runner->run(error)) << error;
+    return runner;
+  }
+
+  static std::string read(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+
+  fs::path dir;
+  fs::path previous;
+};
+
+}  // namespace
+
+TEST_F(SimRunnerTest, QuitFromTheTitleEndsTheRunAndKeepsTheHighscores) {
+  const std::string table = "500,-1,1700000000\n250,2,1700001000\n";
+  std::ofstream("highscores.csv") << table;
+  SimOptions options;
+  options.frames = 500;
+  auto runner = run("0 -\n10 down\n12 -\n20 down\n22 -\n30 z\n", options);
+  EXPECT_FALSE(runner->running());
+  EXPECT_EQ(runner->framesRun(), 31);
+  EXPECT_EQ(runner->world().selected, 2);
+  EXPECT_EQ(read("highscores.csv"), table);
+}
+
+TEST_F(SimRunnerTest, ControlsAreIgnoredWhileUnfocused) {
+  SimOptions options;
+  options.frames = 40;
+  options.unfocusedFrom = 5;
+  options.unfocusedTo = 20;
+  auto runner = run("10 down\n15 -\n16 down\n30 -\n", options);
+  // Down is held twice while the window is away; the second hold lasts until frame 29, so frame 21,
+  // the first in front again, sees it as one fresh press.
+  EXPECT_EQ(runner->world().selected, 1);
+  EXPECT_TRUE(runner->running());
+}
+
+TEST_F(SimRunnerTest, PngOfTheLastFrameIsWritten) {
+  SimOptions options;
+  options.frames = 3;
+  options.png = dir / "last.png";
+  options.pngEvery = 2;
+  options.pngDir = dir;
+  run("", options);
+  const std::string png = read(dir / "last.png");
+  ASSERT_GT(png.size(), 8u);
+  EXPECT_EQ(png.substr(1, 3), "PNG");
+  EXPECT_TRUE(fs::exists(dir / "frame-000001.png"));
+  EXPECT_FALSE(fs::exists(dir / "frame-000002.png"));
+}
+
+TEST_F(SimRunnerTest, StartLevelSetsUpTheLevelAsTheTitleWould) {
+  SimOptions options;
+  options.frames = 1;
+  options.startLevel = 3;
+  auto runner = run("", options);
+  EXPECT_EQ(runner->world().UB.get_nowlevel(), 3);
+  EXPECT_EQ(runner->world().lifecount, 2);
+  EXPECT_EQ(runner->world().bombcount, 2);
+}
+
+// Level 1 played from the title screen: start a new game, sit under the boss and fire until it is
+// destroyed, read the bonuses, and move on to level 2 with Space.
+TEST_F(SimRunnerTest, LevelOneIsWonFromTheTitle) {
+  SimOptions options;
+  options.frames = 4000;
+  options.invincible = true;
+  // New Game at frame 0; fly up-right from (400, 400) for a while, then hold fire under the boss.
+  const std::string script = "0 z\n1 -\n5 up\n60 z\n3000 space\n3001 -\n";
+  options.frames = 3000;
+  auto runner = run(script, options);
+  const World& world = runner->world();
+  EXPECT_EQ(currentScreen(world), GameScreen::levelcleared);
+  EXPECT_TRUE(world.es->isdead());
+  EXPECT_EQ(bossClassName(world.es.get()), std::string("Enemy5Sprite"));
+  EXPECT_EQ(world.bonusgiven.clearbonus, 100000);
+  EXPECT_EQ(world.bonusgiven.bombbonus, 100000);
+  EXPECT_GT(world.bonusgiven.timebonus, 0);
+  EXPECT_EQ(world.score, world.bonusgiven.timebonus + 100000 + 100000 + 200000);
+  EXPECT_EQ(world.lifecount, 2 + world.score / 200000);
+
+  options.frames = 3010;
+  auto next = run(script, options);
+  EXPECT_EQ(next->world().UB.get_nowlevel(), 2);
+  EXPECT_EQ(currentScreen(next->world()), GameScreen::fight);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+// What one headless run does; the command line of kelvaron-sim fills it.
+struct SimOptions {
+  std::int64_t frames = 0;
+  std::filesystem::path input;                // empty: nothing is ever held
+  std::optional<std::int64_t> unfocusedFrom;  // frames FROM..TO (inclusive) run without focus
+  std::int64_t unfocusedTo = -1;
+  std::int64_t clockStart = 1'700'000'000;
+  std::filesystem::path workdir;  // empty: the current directory
+  std::filesystem::path png;      // the last frame
+  int pngEvery = 0;               // every K-th frame into pngDir
+  std::filesystem::path pngDir;
+  std::string state;   // JSON state after the last frame: a file, or "-" for stdout
+  int startLevel = 0;  // 0: start on the title screen
+  bool invincible = false;
+};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "InputTimeline.h"
+#include "RasterCanvas.h"
+#include "SimOptions.h"
+#include "game/Clock.h"
+#include "game/World.h"
+
+// Runs the game headless, frame by frame, as the window would: a virtual clock, scripted controls,
+// a RasterCanvas of the window's client size, highscores loaded at start and saved at the end.
+class SimRunner {
+ public:
+  SimRunner(const SimOptions& options, InputTimeline timeline);
+
+  // Runs up to the requested number of frames, stopping early when the title's "Quit" closes the
+  // window. Returns false with a message when an output cannot be written.
+  bool run(std::string& error);
+
+  const World& world() const { return world_; }
+  const RasterCanvas& canvas() const { return canvas_; }
+  std::int64_t framesRun() const { return framesRun_; }
+  bool running() const { return !world_.windowDestroyed(); }
+
+ private:
+  void startLevel(int level);
+  void runFrame(std::int64_t frame);
+  bool writeFramePng(std::int64_t frame, std::string& error) const;
+
+  SimOptions options_;
+  InputTimeline timeline_;
+  VirtualClock clock_;
+  ScriptedControls controls_;
+  World world_;
+  RasterCanvas canvas_;
+  std::int64_t framesRun_ = 0;
+};
