@@ -12,8 +12,8 @@ const PlayerImage& PlayerSprite::img() {
 PlayerSprite::PlayerSprite(int startX, int startY) : x(startX), y(startY) { side = 1; }
 
 void PlayerSprite::draw(Canvas& canvas) {
-  const bool visible =
-      state == &PlayerSprite::updatenormal || (state == &PlayerSprite::updateregen && count % 2 == 0);
+  const bool visible = state == &PlayerSprite::updatenormal ||
+                       (state == &PlayerSprite::updateregen && count % 2 == 0);
   if (visible) img().draw(canvas, x, y, 0.0, 1.0, kOwnColor, kOwnColor, false);
 }
 
@@ -39,6 +39,13 @@ bool PlayerSprite::destroy(int explosions) {
   count = explosions;
   state = &PlayerSprite::updatedestroy;
   return true;
+}
+
+const char* PlayerSprite::state_name() const {
+  if (state == &PlayerSprite::updatenormal) return "normal";
+  if (state == &PlayerSprite::updatedestroy) return "destroy";
+  if (state == &PlayerSprite::updatewait) return "wait";
+  return "regen";
 }
 
 void PlayerSprite::updatenormal() { ++count; }
@@ -74,7 +81,8 @@ const PlayerLaserImage& PlayerLaserSprite::img() {
   return image;
 }
 
-PlayerLaserSprite::PlayerLaserSprite(double startX, double startY, double velocityX, double velocityY)
+PlayerLaserSprite::PlayerLaserSprite(double startX, double startY, double velocityX,
+                                     double velocityY)
     : x(startX), y(startY), vx(velocityX), vy(velocityY) {
   side = 1;
 }

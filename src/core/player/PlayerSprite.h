@@ -3,8 +3,9 @@
 #include "player/PlayerImages.h"
 #include "sprites/Sprite.h"
 
-// The player's ship. It comes in regenerating (blinking, untouchable), turns normal (can fire and be
-// destroyed), and after a loss explodes, waits unseen and regenerates again, unless the game is over.
+// The player's ship. It comes in regenerating (blinking, untouchable), turns normal (can fire and
+// be destroyed), and after a loss explodes, waits unseen and regenerates again, unless the game is
+// over.
 class PlayerSprite : public MyHitSprite {
  public:
   using State = void (PlayerSprite::*)();
@@ -36,6 +37,8 @@ class PlayerSprite : public MyHitSprite {
   State get_state() const { return state; }
   int get_count() const { return count; }
   bool is_gameover() const { return gameover; }
+  // "normal", "destroy", "wait" or "regen", for runners and logs.
+  const char* state_name() const;
 
  private:
   int x;
