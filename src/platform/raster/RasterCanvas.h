@@ -1,0 +1,80 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "graphics/Canvas.h"
+
+// Software renderer that draws pixel for pixel what Windows GDI draws for the same calls, so the
+// Linux build of the game looks like the Windows one:
+//  - polygon: even-odd interior sampled at pixel centres, each scanline span half-open (a pixel is
+//    in when its centre lies inside, left edges inclusive, right edges exclusive; rows likewise,
+//    top in, bottom out), then the pen outline, every segment a GDI line without its last pixel;
+//  - rectangle(l, t, r, b): with a pen, outline plus fill cover columns l..r-1 and rows t..b-1;
+//    without a pen the fill is one pixel smaller to the right and bottom;
+//  - line: Bresenham with GDI's tie rule (a minor coordinate halfway between two pixels takes the
+//    smaller one, whichever way the line runs), the end point left out;
+//  - text: the built-in bitmap font, top-left of the cell at (x, y), glyph pixels only.
+// Any coordinates are accepted: everything is clipped to the buffer, in 64-bit arithmetic, without
+// walking the off-screen part of a shape.
+class RasterCanvas final : public Canvas {
+ public:
+  // A width x height surface, every pixel black. Negative sizes count as 0.
+  RasterCanvas(int width, int height);
+
+  int width() const { return width_; }
+  int height() const { return height_; }
+
+  // width() * height() pixels, row-major from the top-left, each 0x00RRGGBB (the layout of an SDL
+  // ARGB8888 texture and of a PNG row once split into bytes) -- not the 0x00BBGGRR of Colorref.
+  const std::uint32_t* pixels() const { return pixels_.data(); }
+
+  // The colour at (x, y) as a Colorref (0x00BBGGRR); 0 (black) outside the surface.
+  std::uint32_t pixelAt(int x, int y) const;
+
+  // Every pixel black and the viewport origin back at (0, 0).
+  void clear();
+  // A new width x height surface, every pixel black, viewport origin at (0, 0).
+  void resize(int width, int height);
+
+  void polygon(std::span<const Point> points, OptionalColor pen, OptionalColor brush) override;
+  void rectangle(int left, int top, int right, int bottom, OptionalColor pen,
+                 OptionalColor brush) override;
+  void line(Point from, Point to, Colorref pen) override;
+  void text(int x, int y, std::string_view text, Colorref color) override;
+  void setViewportOrigin(int x, int y) override;
+
+ private:
+  // One non-horizontal polygon edge, stepped down the scanlines it crosses. `x` is the first pixel
+  // whose centre lies at or right of the edge on the current scanline; `rem` is the remainder of
+  // that division by `den`, kept so the stepping stays exact.
+  struct Edge {
+    std::int64_t firstRow = 0;  // first scanline on the surface
+    std::int64_t endRow = 0;    // one past the last one
+    std::int64_t x = 0;
+    std::int64_t rem = 0;
+    std::int64_t den = 0;
+    std::int64_t stepX = 0;
+    std::int64_t stepRem = 0;
+  };
+
+  void fillPolygon(std::span<const Point> points, std::uint32_t pixel);
+  void addEdge(std::int64_t xa, std::int64_t ya, std::int64_t xb, std::int64_t yb);
+  // GDI line from (xa, ya) towards (xb, yb), the last pixel left out; coordinates already shifted.
+  void drawSegment(std::int64_t xa, std::int64_t ya, std::int64_t xb, std::int64_t yb,
+                   std::uint32_t pixel);
+  // Fills columns [left, right) x rows [top, bottom), clipped; coordinates already shifted.
+  void fillBox(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
+               std::uint32_t pixel);
+
+  int width_ = 0;
+  int height_ = 0;
+  std::int64_t originX_ = 0;
+  std::int64_t originY_ = 0;
+  std::vector<std::uint32_t> pixels_;
+  // Scratch space of polygon(), kept between calls so drawing does not allocate.
+  std::vector<Edge> edges_;
+  std::vector<Edge*> active_;
+};
