@@ -1,0 +1,9 @@
+#pragma once
+
+#include <windows.h>
+
+class World;
+
+// One frame of the game window: a fresh memory context and bitmap of the client size, the current
+// scene drawn into it, one BitBlt to the window, and everything released again.
+void runFrame(HWND window, World& world);
