@@ -115,7 +115,12 @@ class GameSceneTest : public ::testing::Test {
         (std::string("kelvaron-game-") + info->test_suite_name() + "-" + info->name() + ".csv");
     std::filesystem::remove(world.highscoreFile);
   }
-  ~GameSceneTest() override { std::filesystem::remove(world.highscoreFile); }
+  ~GameSceneTest() override {
+    // Requests made outside a frame were never committed; the world would not delete them.
+    World::makeCurrent(world);
+    dropRequests();
+    std::filesystem::remove(world.highscoreFile);
+  }
 
   // Starts the level as the bridge would, then puts in a fake boss with nothing pending.
   FakeBoss& startLevel(int level, double bossX = 400, double bossY = 100) {
