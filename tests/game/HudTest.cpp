@@ -47,12 +47,6 @@ TEST_F(LifeBar, LifeBelowZeroDrawsAnEmptyBar) {
   EXPECT_EQ(bar().points, (std::vector<Point>{{60, 10}, {60, 28}}));
 }
 
-TEST_F(LifeBar, NoBossNoBar) {
-  drawlife(canvas, nullptr);
-  ASSERT_EQ(canvas.calls.size(), 1u);
-  EXPECT_EQ(canvas.calls[0].text, "BOSS");
-}
-
 // --- The texts of the box -----------------------------------------------------------------------
 
 TEST(ScoreBox, ScoreInGroupsOfThree) {
@@ -99,12 +93,8 @@ TEST_F(ScoreBoxFrames, BoxContentsInPlace) {
 
   const std::vector<DrawCall> shapes = canvas.ofKind(DrawCall::Kind::Polygon);
   ASSERT_EQ(shapes.size(), 2u);  // the life symbol without its hit-point marker, the bomb
-  EXPECT_EQ(shapes[0].points.size(), 12u);
-  EXPECT_EQ(shapes[0].pen, Colorref{0x00A000});
-  EXPECT_EQ(shapes[0].brush, Colorref{0x00A0A0});
   EXPECT_EQ(shapes[0].points[0], (Point{30, bottom() - 45}));  // nose 14.8 above the centre
-  EXPECT_EQ(shapes[1].points.size(), 6u);
-  EXPECT_EQ(shapes[1].pen, Colorref{0x969696});
+  EXPECT_EQ(shapes[0].brush, Colorref{0x00A0A0});
   EXPECT_EQ(shapes[1].brush, Colorref{0x5A5A5A});
   EXPECT_EQ(canvas.origin(), (Point{0, 0}));
 }

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "GameTestSupport.h"
-#include "game/BlastSprite.h"
 
 namespace {
 
@@ -29,21 +28,6 @@ TEST_F(PlayerShip, FirstShotInTheFourthFrameAfterTurningNormalThenEveryThird) {
   EXPECT_STREQ(ship().state_name(), "normal");
   EXPECT_EQ(world.psl.get_count(), 0);
   EXPECT_EQ(shotFrames(10), (std::vector<int>{4, 7, 10}));
-}
-
-TEST_F(PlayerShip, ShotLeavesFromTheShipUpwards) {
-  startLevel(1);
-  makeShipNormal();
-  hold(Key::Z);
-  frames(4);
-  ASSERT_EQ(world.psl.get_count(), 1);
-  const auto* shot = dynamic_cast<PlayerLaserSprite*>(world.psl.get_first()->get_vec());
-  ASSERT_NE(shot, nullptr);
-  EXPECT_EQ(shot->get_x(), 400);
-  EXPECT_EQ(shot->get_y(), 400);
-  frame();
-  EXPECT_NEAR(shot->get_y(), 390, 0.51);
-  EXPECT_NEAR(shot->get_x(), 400, 0.51);
 }
 
 TEST_F(PlayerShip, LossTakesThreeThenSixtyOneThenNinetyOneFrames) {
@@ -77,20 +61,6 @@ TEST_F(PlayerShip, NeitherDrawnNorMovedWhileExplodingOrWaiting) {
   EXPECT_EQ(ship().get_x(), 397);  // it comes back where it was lost, and moves again
 }
 
-TEST_F(PlayerShip, RegeneratingShipBlinks) {
-  startLevel(1);
-  const PlayerSprite& s = ship();
-  int drawn = 0;
-  for (int i = 0; i < 10; ++i) {
-    canvas.clear();
-    world.psp->draw(canvas);
-    drawn += canvas.count(DrawCall::Kind::Polygon) > 0 ? 1 : 0;
-    world.psp->update();
-  }
-  EXPECT_EQ(drawn, 5);
-  EXPECT_STREQ(s.state_name(), "regen");
-}
-
 TEST_F(PlayerShip, AfterTheGameEndsTheShipWaitsForGood) {
   startLevel(1);
   makeShipNormal();
@@ -103,15 +73,6 @@ TEST_F(PlayerShip, AfterTheGameEndsTheShipWaitsForGood) {
     highestCount = std::max(highestCount, ship().get_count());
   }
   EXPECT_EQ(highestCount, 60);  // counts 0 to 60, then 61 sets it back to 0
-}
-
-TEST_F(PlayerShip, StateNamesForTheRunner) {
-  PlayerSprite fresh(0, 0);
-  EXPECT_STREQ(fresh.state_name(), "regen");
-  for (int i = 0; i < 91; ++i) fresh.update();
-  EXPECT_STREQ(fresh.state_name(), "normal");
-  ASSERT_TRUE(fresh.destroy(1));
-  EXPECT_STREQ(fresh.state_name(), "destroy");
 }
 
 }  // namespace
