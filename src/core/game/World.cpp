@@ -1,6 +1,7 @@
 #include "game/World.h"
 
 #include <cstdio>
+#include <initializer_list>
 
 #include "player/PlayerSprite.h"
 
@@ -17,6 +18,10 @@ World::~World() {
   esl.clear();
   psl.clear();
   osl.clear();
+  // Sprites still waiting to join a list belong to nobody else.
+  for (Stack<MySprite*>* adds : {&addesprites, &addpsprites, &addosprites}) {
+    for (MySprite* sprite = nullptr; adds->pop(sprite);) delete sprite;
+  }
   es.reset();
   psp.reset();
   currentWorld = previous == this ? nullptr : previous;
