@@ -17,6 +17,15 @@ include(GoogleTest)
 # Under Wine every process start costs a fraction of a second, so each test executable runs once,
 # whole, as one CTest test, instead of once per test case.
 function(gtest_discover_tests target)
-  add_test(NAME ${target} COMMAND ${target} --gtest_brief=1)
-  set_tests_properties(${target} PROPERTIES LABELS wine)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "NO_PRETTY_TYPES;NO_PRETTY_VALUES"
+                        "WORKING_DIRECTORY;TEST_PREFIX;TEST_SUFFIX;TEST_LIST;DISCOVERY_TIMEOUT;DISCOVERY_MODE;XML_OUTPUT_DIR"
+                        "EXTRA_ARGS;PROPERTIES")
+  if(NOT arg_WORKING_DIRECTORY)
+    set(arg_WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+  endif()
+  add_test(NAME ${arg_TEST_PREFIX}${target}${arg_TEST_SUFFIX}
+           COMMAND ${target} --gtest_brief=1 ${arg_EXTRA_ARGS}
+           WORKING_DIRECTORY ${arg_WORKING_DIRECTORY})
+  set_tests_properties(${arg_TEST_PREFIX}${target}${arg_TEST_SUFFIX} PROPERTIES LABELS wine
+                       ${arg_PROPERTIES})
 endfunction()
