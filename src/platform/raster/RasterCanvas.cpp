@@ -1,11 +1,16 @@
 #include "RasterCanvas.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstddef>
 #include <utility>
 
 #include "BitmapFont.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -22,6 +27,11 @@ constexpr i64 floorDiv(i64 a, i64 b) {
   return (a % b < 0) ? q - 1 : q;
 }
 
+// All ones when rem >= wrap, else 0, for 0 <= rem < 2 wrap: the carry of the exact stepping along
+// edges and lines. It is as good as random, so it is computed rather than branched on (a branch
+// would be mispredicted about half the time).
+constexpr i64 overflowMask(i64 rem, i64 wrap) { return (wrap - 1 - rem) >> 63; }
+
 struct QuotRem {
   i64 quot;
   i64 rem;
@@ -36,6 +46,72 @@ constexpr QuotRem mulAddDiv(i64 a, i64 b, i64 c, i64 d) {
   const i64 highQuot = high / d;
   const i64 low = ((high % d) << kSplit) + (a & ((i64{1} << kSplit) - 1)) * b + c;  // below 2^56
   return {highQuot * (i64{1} << kSplit) + low / d, low % d};
+}
+
+// Sets n >= 1 pixels from p on. Spans are mostly short and of every length, and the end of a loop
+// over them would be mispredicted nearly every time, so up to 16 pixels are written by a fixed
+// number of stores that overlap as needed.
+inline void fillSpan(std::uint32_t* p, i64 n, std::uint32_t pixel) {
+  if (n < 4) {
+    p[0] = pixel;
+    p[(n - 1) >> 1] = pixel;
+    p[n - 1] = pixel;
+    return;
+  }
+#if defined(__SSE2__)
+  const __m128i group = _mm_set1_epi32(static_cast<int>(pixel));
+  const auto store = [group](std::uint32_t* at) {
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(at), group);
+  };
+  const i64 last = n - 4;
+  if (n <= 16) {
+    store(p);
+    store(p + std::min<i64>(4, last));
+    store(p + std::min<i64>(8, last));
+    store(p + last);
+    return;
+  }
+  for (i64 i = 0; i < last; i += 4) store(p + i);
+  store(p + last);
+#else
+  std::fill_n(p, n, pixel);
+#endif
+}
+
+// The font's ink as horizontal runs per byte, so a glyph is drawn with a handful of short stores
+// instead of testing each bit of its 16 rows.
+struct InkRun {
+  std::uint8_t row;
+  std::uint8_t col;
+  std::uint8_t length;
+};
+
+struct InkRuns {
+  std::array<std::uint32_t, 257> first{};  // byte c's runs are runs[first[c] .. first[c + 1])
+  std::vector<InkRun> runs;
+};
+
+const InkRuns& inkRuns() {
+  static const InkRuns table = [] {
+    InkRuns t;
+    for (int byte = 0; byte < 256; ++byte) {
+      t.first[static_cast<std::size_t>(byte)] = static_cast<std::uint32_t>(t.runs.size());
+      const bitmap_font::Glyph& glyph = bitmap_font::glyphFor(static_cast<char>(byte));
+      for (int row = 0; row < bitmap_font::kCellHeight; ++row) {
+        std::uint32_t bits = glyph.rows[static_cast<std::size_t>(row)];
+        while (bits != 0) {
+          const int col = std::countr_zero(bits);
+          const int length = std::countr_one(bits >> col);
+          t.runs.push_back({static_cast<std::uint8_t>(row), static_cast<std::uint8_t>(col),
+                            static_cast<std::uint8_t>(length)});
+          bits &= ~(((std::uint32_t{1} << length) - 1u) << col);
+        }
+      }
+    }
+    t.first[256] = static_cast<std::uint32_t>(t.runs.size());
+    return t;
+  }();
+  return table;
 }
 
 }  // namespace
@@ -74,10 +150,19 @@ void RasterCanvas::polygon(std::span<const Point> points, OptionalColor pen, Opt
   if (pen) {
     const std::uint32_t pixel = swapRedBlue(*pen);
     const std::size_t n = points.size();
+    bool onSurface = true;
+    for (const Point p : points) {
+      onSurface = onSurface && p.x + originX_ >= 0 && p.x + originX_ < width_ &&
+                  p.y + originY_ >= 0 && p.y + originY_ < height_;
+    }
     for (std::size_t i = 0; i < n; ++i) {
       const Point a = points[i];
       const Point b = points[i + 1 < n ? i + 1 : 0];
-      drawSegment(a.x + originX_, a.y + originY_, b.x + originX_, b.y + originY_, pixel);
+      if (onSurface) {
+        drawSegmentOnSurface(a.x + originX_, a.y + originY_, b.x + originX_, b.y + originY_, pixel);
+      } else {
+        drawSegment(a.x + originX_, a.y + originY_, b.x + originX_, b.y + originY_, pixel);
+      }
     }
   }
 }
@@ -114,31 +199,52 @@ void RasterCanvas::text(int x, int y, std::string_view text, Colorref color) {
   const i64 top = y + originY_;
   if (top >= height_ || top + bitmap_font::kCellHeight <= 0 || penX >= width_) return;
   const std::uint32_t pixel = swapRedBlue(color);
-  const int firstRow = static_cast<int>(std::max<i64>(0, -top));
-  const int endRow = static_cast<int>(std::min<i64>(bitmap_font::kCellHeight, height_ - top));
+  const bool wholeCellHeight = top >= 0 && top + bitmap_font::kCellHeight <= height_;
+  const InkRuns& ink = inkRuns();
+  const InkRun* const runs = ink.runs.data();
   std::uint32_t* const data = pixels_.data();
+  std::array<i64, bitmap_font::kCellHeight> rowOffset;
+  for (int row = 0; row < bitmap_font::kCellHeight; ++row) rowOffset[row] = row * i64{width_};
   for (char c : text) {
     if (penX >= width_) break;
     const bitmap_font::Glyph& glyph = bitmap_font::glyphFor(c);
-    if (penX + glyph.width > 0) {
-      // Columns of the glyph that land on the surface.
-      const i64 firstCol = std::max<i64>(0, -penX);
-      const i64 endCol = std::min<i64>(glyph.width, width_ - penX);
-      const std::uint32_t visible =
-          ((std::uint32_t{1} << endCol) - 1u) & ~((std::uint32_t{1} << firstCol) - 1u);
-      for (int row = firstRow; row < endRow; ++row) {
-        std::uint32_t bits = glyph.rows[static_cast<std::size_t>(row)] & visible;
-        if (bits == 0) continue;
-        const i64 base = (top + row) * width_ + penX;
-        while (bits != 0) {
-          const int start = std::countr_zero(bits);
-          const int run = std::countr_one(bits >> start);
-          std::fill_n(data + (base + start), run, pixel);
-          bits &= ~(((std::uint32_t{1} << run) - 1u) << start);
+    if (wholeCellHeight && penX >= 0 && penX + glyph.width <= width_) {
+      std::uint32_t* const cell = data + (top * width_ + penX);
+      const auto byte = static_cast<unsigned char>(c);
+      const InkRun* const end = runs + ink.first[byte + 1u];
+      for (const InkRun* run = runs + ink.first[byte]; run != end; ++run) {
+        const InkRun r = *run;
+        std::uint32_t* const p = cell + rowOffset[r.row] + r.col;
+        if (r.length == 2) {  // a stem: most runs are
+          p[0] = pixel;
+          p[1] = pixel;
+        } else {
+          std::fill_n(p, r.length, pixel);
         }
       }
+    } else if (penX + glyph.width > 0) {
+      drawClippedGlyph(glyph, penX, top, pixel);
     }
     penX += glyph.width;
+  }
+}
+
+// A glyph partly off the surface: its rows and columns masked to what is on it.
+void RasterCanvas::drawClippedGlyph(const bitmap_font::Glyph& glyph, i64 left, i64 top,
+                                    std::uint32_t pixel) {
+  const i64 firstRow = std::max<i64>(0, -top);
+  const i64 endRow = std::min<i64>(bitmap_font::kCellHeight, height_ - top);
+  const i64 firstCol = std::max<i64>(0, -left);
+  const i64 endCol = std::min<i64>(glyph.width, width_ - left);
+  const std::uint32_t visible =
+      ((std::uint32_t{1} << endCol) - 1u) & ~((std::uint32_t{1} << firstCol) - 1u);
+  for (i64 row = firstRow; row < endRow; ++row) {
+    std::uint32_t bits = glyph.rows[static_cast<std::size_t>(row)] & visible;
+    std::uint32_t* const line = pixels_.data() + (top + row) * width_;
+    while (bits != 0) {
+      line[left + std::countr_zero(bits)] = pixel;
+      bits &= bits - 1u;
+    }
   }
 }
 
@@ -158,78 +264,207 @@ void RasterCanvas::fillBox(i64 left, i64 top, i64 right, i64 bottom, std::uint32
 // never exactly on a sampling line) at X = x0 + (2(y - y0) + 1) dx / (2 dy). A pixel x of the span
 // right of that crossing is in when x + 1/2 >= X, so the span starts at ceil(X - 1/2)
 // = floor((2 x0 dy + dy - 1 + (2(y - y0) + 1) dx) / (2 dy)), stepped exactly from row to row.
-void RasterCanvas::addEdge(i64 xa, i64 ya, i64 xb, i64 yb) {
-  if (ya == yb) return;  // horizontal edges bound no span
-  if (ya > yb) {
-    std::swap(xa, xb);
-    std::swap(ya, yb);
+inline bool RasterCanvas::makeEdge(i64 xa, i64 ya, i64 xb, i64 yb, Edge& edge) const {
+  // Written without branches where the outcome is as good as random from edge to edge (direction,
+  // slope): mispredicting them would cost more than the arithmetic.
+  const bool down = ya < yb;
+  const i64 x0 = down ? xa : xb;
+  const i64 y0 = down ? ya : yb;
+  const i64 dx = down ? xb - xa : xa - xb;
+  const i64 dy = down ? yb - ya : ya - yb;
+  edge.firstRow = std::max<i64>(y0, 0);
+  edge.endRow = std::min<i64>(y0 + dy, height_);
+  if (dy == 0 || edge.firstRow >= edge.endRow) return false;  // horizontal or off the surface
+  const i64 den = 2 * dy;
+  edge.den = den;
+  // dx = slopeQuot * den + slopeRem with 0 <= slopeRem < den.
+  i64 slopeQuot = dx / den;
+  i64 slopeRem = dx % den;
+  const i64 negative = slopeRem >> 63;
+  slopeQuot += negative;
+  slopeRem += den & negative;
+  // Crossing on the first row: x0 + k dx / den shifted by (dy - 1) / den, k = 2 (firstRow - y0)
+  // + 1.
+  const i64 k = 2 * (edge.firstRow - y0) + 1;
+  QuotRem start;
+  if (k == 1) {
+    const i64 v = slopeRem + dy - 1;  // below 2 den
+    const i64 carry = overflowMask(v, den);
+    start = {-carry, v - (den & carry)};
+  } else {
+    start = mulAddDiv(k, slopeRem, dy - 1, den);
   }
-  Edge edge;
-  edge.firstRow = std::max<i64>(ya, 0);
-  edge.endRow = std::min<i64>(yb, height_);
-  if (edge.firstRow >= edge.endRow) return;
-  const i64 dy = yb - ya;
-  const i64 dx = xb - xa;
-  edge.den = 2 * dy;
-  // dx = slopeQuot * den + slopeRem keeps the product below within mulAddDiv's range.
-  const i64 k = 2 * (edge.firstRow - ya) + 1;
-  const i64 slopeQuot = floorDiv(dx, edge.den);
-  const i64 slopeRem = dx - slopeQuot * edge.den;
-  const QuotRem start = mulAddDiv(k, slopeRem, dy - 1, edge.den);
-  edge.x = xa + k * slopeQuot + start.quot;
+  edge.x = x0 + k * slopeQuot + start.quot;
   edge.rem = start.rem;
-  edge.stepX = floorDiv(2 * dx, edge.den);
-  edge.stepRem = 2 * dx - edge.stepX * edge.den;
-  edges_.push_back(edge);
+  // Each row adds 2 dx / den = 2 slopeQuot + 2 slopeRem / den.
+  const i64 twiceRem = 2 * slopeRem;
+  const i64 carry = overflowMask(twiceRem, den);
+  edge.stepX = 2 * slopeQuot - carry;
+  edge.stepRem = twiceRem - (den & carry);
+  return true;
 }
 
-void RasterCanvas::fillPolygon(std::span<const Point> points, std::uint32_t pixel) {
-  edges_.clear();
+// Most shapes are y-monotone: going round the outline, y falls to the bottom once and rises back to
+// the top once. Every scanline then meets exactly one edge of the falling chain and one of the
+// rising chain, and the span between them is filled straight away, stepping both edges down
+// together. Returns false, drawing nothing, for other outlines.
+bool RasterCanvas::fillMonotonePolygon(std::span<const Point> points, std::uint32_t pixel) {
   const std::size_t n = points.size();
+  const auto next = [n](std::size_t i) { return i + 1 < n ? i + 1 : 0; };
+  const auto prev = [n](std::size_t i) { return i > 0 ? i - 1 : n - 1; };
+  // Count the changes between falling and rising round the outline, flat edges not counting.
+  // The loops compute rather than branch, as every vertex's outcome is as good as random.
+  std::size_t topIndex = 0;
+  int direction = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    topIndex = points[i].y < points[topIndex].y ? i : topIndex;
+    const int d = (points[next(i)].y > points[i].y) - (points[next(i)].y < points[i].y);
+    direction = d != 0 ? d : direction;
+  }
+  int turns = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    const int d = (points[next(i)].y > points[i].y) - (points[next(i)].y < points[i].y);
+    turns += (d != 0) & (d != direction);
+    direction = d != 0 ? d : direction;
+  }
+  if (turns != 2) return false;
+
+  // Both chains run from the top vertex down to the bottom; horizontal edges and those off the
+  // surface drop out, leaving each chain's edges covering the same scanlines one after another.
+  Edge* const falling = edges_.data();
+  std::size_t fallingCount = 0;
+  for (std::size_t i = topIndex, k = 0; k < n && points[next(i)].y >= points[i].y;
+       ++k, i = next(i)) {
+    const Point a = points[i];
+    const Point b = points[next(i)];
+    if (makeEdge(a.x + originX_, a.y + originY_, b.x + originX_, b.y + originY_,
+                 falling[fallingCount])) {
+      ++fallingCount;
+    }
+  }
+  Edge* const rising = falling + fallingCount;
+  std::size_t risingCount = 0;
+  for (std::size_t i = topIndex, k = 0; k < n && points[prev(i)].y >= points[i].y;
+       ++k, i = prev(i)) {
+    const Point a = points[i];
+    const Point b = points[prev(i)];
+    if (makeEdge(a.x + originX_, a.y + originY_, b.x + originX_, b.y + originY_,
+                 rising[risingCount])) {
+      ++risingCount;
+    }
+  }
+  if (fallingCount == 0 || risingCount == 0) return true;  // nothing on the surface
+
+  // The edges are stepped in place, and the switch to a chain's next edge at a vertex is an
+  // increment rather than a branch.
+  Edge* a = falling;
+  Edge* b = rising;
+  const i64 end = falling[fallingCount - 1].endRow;
+  std::uint32_t* row = pixels_.data() + a->firstRow * width_;
+  for (i64 y = a->firstRow; y < end; ++y, row += width_) {
+    a += y == a->endRow;
+    b += y == b->endRow;
+    const i64 left = std::max<i64>(std::min(a->x, b->x), 0);
+    const i64 right = std::min<i64>(std::max(a->x, b->x), width_);
+    if (left < right) fillSpan(row + left, right - left, pixel);
+    for (Edge* e : {a, b}) {
+      e->rem += e->stepRem;
+      const i64 carry = overflowMask(e->rem, e->den);
+      e->x += e->stepX - carry;
+      e->rem -= e->den & carry;
+    }
+  }
+  return true;
+}
+
+// The crossings of all edges are bucketed by scanline (a counting sort: count per row, then each
+// edge walks down its rows writing into its slots), then every row's few crossings are sorted and
+// pair up into spans. There is no per-row edge list to maintain, which for the game's many small
+// shapes would cost more than the filling itself.
+void RasterCanvas::fillPolygon(std::span<const Point> points, std::uint32_t pixel) {
+  const std::size_t n = points.size();
+  if (edges_.size() < n) edges_.resize(n);
+  if (fillMonotonePolygon(points, pixel)) return;
+  Edge* const edges = edges_.data();
+  std::size_t edgeCount = 0;
+  i64 top = height_;
+  i64 bottom = 0;
   for (std::size_t i = 0; i < n; ++i) {
     const Point a = points[i];
     const Point b = points[i + 1 < n ? i + 1 : 0];
-    addEdge(a.x + originX_, a.y + originY_, b.x + originX_, b.y + originY_);
+    Edge& e = edges[edgeCount];
+    if (makeEdge(a.x + originX_, a.y + originY_, b.x + originX_, b.y + originY_, e)) {
+      top = std::min(top, e.firstRow);
+      bottom = std::max(bottom, e.endRow);
+      ++edgeCount;
+    }
   }
-  if (edges_.empty()) return;
-  std::sort(edges_.begin(), edges_.end(),
-            [](const Edge& a, const Edge& b) { return a.firstRow < b.firstRow; });
+  if (edgeCount == 0) return;
+  const auto rows = static_cast<std::size_t>(bottom - top);
 
-  active_.clear();
-  std::size_t next = 0;
-  i64 y = edges_.front().firstRow;
-  std::uint32_t* const data = pixels_.data();
-  while (true) {
-    std::erase_if(active_, [y](const Edge* e) { return e->endRow <= y; });
-    while (next < edges_.size() && edges_[next].firstRow <= y) active_.push_back(&edges_[next++]);
-    if (active_.empty()) {
-      if (next == edges_.size()) break;
-      y = edges_[next].firstRow;
+  // rowSlots_[r] first counts the edges starting minus those ending at row top + r, then becomes
+  // the index of the row's first crossing.
+  if (rowSlots_.size() < rows + 1) rowSlots_.resize(rows + 1);
+  i64* const slots = rowSlots_.data();  // indexed by scanline - top
+  std::fill_n(slots, rows + 1, 0);
+  for (const Edge& e : std::span(edges, edgeCount)) {
+    ++slots[e.firstRow - top];
+    --slots[e.endRow - top];
+  }
+  i64 crossingRows = 0;
+  i64 total = 0;
+  for (std::size_t r = 0; r < rows; ++r) {
+    crossingRows += slots[r];
+    slots[r] = total;
+    total += crossingRows;
+  }
+  if (crossings_.size() < static_cast<std::size_t>(total)) {
+    crossings_.resize(static_cast<std::size_t>(total));
+  }
+  i64* const crossings = crossings_.data();
+  for (const Edge& e : std::span(edges, edgeCount)) {
+    // Locals, not e's fields: the crossing stores could alias them and force reloads.
+    i64 x = e.x;
+    i64 rem = e.rem;
+    const i64 den = e.den;
+    const i64 stepX = e.stepX;
+    const i64 stepRem = e.stepRem;
+    i64* const slotEnd = slots + (e.endRow - top);
+    for (i64* slot = slots + (e.firstRow - top); slot != slotEnd; ++slot) {
+      crossings[(*slot)++] = x;
+      rem += stepRem;
+      const i64 carry = overflowMask(rem, den);
+      x += stepX - carry;
+      rem -= den & carry;
+    }
+  }
+
+  // Each row's slot index has moved on to the next row's first crossing.
+  std::uint32_t* row = pixels_.data() + top * width_;
+  i64 begin = 0;
+  for (std::size_t r = 0; r < rows; ++r, row += width_) {
+    const i64 end = slots[r];
+    i64* const xs = crossings + begin;
+    const i64 count = end - begin;
+    begin = end;
+    if (count == 2) {  // by far the most common row
+      const i64 left = std::max<i64>(std::min(xs[0], xs[1]), 0);
+      const i64 right = std::min<i64>(std::max(xs[0], xs[1]), width_);
+      if (left < right) fillSpan(row + left, right - left, pixel);
       continue;
     }
-    // The crossings move little from one row to the next, so insertion sort is nearly linear.
-    for (std::size_t i = 1; i < active_.size(); ++i) {
-      Edge* const e = active_[i];
-      std::size_t j = i;
-      for (; j > 0 && active_[j - 1]->x > e->x; --j) active_[j] = active_[j - 1];
-      active_[j] = e;
+    for (i64 i = 1; i < count; ++i) {
+      const i64 v = xs[i];
+      i64 j = i;
+      for (; j > 0 && xs[j - 1] > v; --j) xs[j] = xs[j - 1];
+      xs[j] = v;
     }
     // Even-odd: the crossings pair up into spans [left, right).
-    std::uint32_t* const row = data + y * width_;
-    for (std::size_t i = 0; i + 1 < active_.size(); i += 2) {
-      const i64 left = std::max<i64>(active_[i]->x, 0);
-      const i64 right = std::min<i64>(active_[i + 1]->x, width_);
-      if (left < right) std::fill(row + left, row + right, pixel);
+    for (i64 i = 0; i + 1 < count; i += 2) {
+      const i64 left = std::max<i64>(xs[i], 0);
+      const i64 right = std::min<i64>(xs[i + 1], width_);
+      if (left < right) fillSpan(row + left, right - left, pixel);
     }
-    for (Edge* e : active_) {
-      e->x += e->stepX;
-      e->rem += e->stepRem;
-      if (e->rem >= e->den) {
-        e->rem -= e->den;
-        ++e->x;
-      }
-    }
-    ++y;
   }
 }
 
@@ -240,6 +475,12 @@ void RasterCanvas::fillPolygon(std::span<const Point> points, std::uint32_t pixe
 // off(t) = floor((2 t minorLen + len - 1 + bias) / (2 len)). Clipping finds the range of t on the
 // surface from that formula and starts the stepping there.
 void RasterCanvas::drawSegment(i64 xa, i64 ya, i64 xb, i64 yb, std::uint32_t pixel) {
+  if (xa >= 0 && xa < width_ && ya >= 0 && ya < height_ && xb >= 0 && xb < width_ && yb >= 0 &&
+      yb < height_) {
+    drawSegmentOnSurface(xa, ya, xb, yb, pixel);
+    return;
+  }
+
   const i64 dx = xb - xa;
   const i64 dy = yb - ya;
   if (dx == 0 && dy == 0) return;
@@ -286,8 +527,9 @@ void RasterCanvas::drawSegment(i64 xa, i64 ya, i64 xb, i64 yb, std::uint32_t pix
     tLast = std::min(tLast, t);
   }
   if (tFirst > tLast) return;
+  const QuotRem off = tFirst == 0 ? QuotRem{0, offsetBase}  // offsetBase < 2 len
+                                  : mulAddDiv(tFirst, 2 * minorLen, offsetBase, 2 * len);
 
-  const QuotRem off = mulAddDiv(tFirst, 2 * minorLen, offsetBase, 2 * len);
   const i64 major = major0 + majorSign * tFirst;
   const i64 minor = minor0 + minorSign * off.quot;
   const i64 x = xMajor ? major : minor;
@@ -301,11 +543,36 @@ void RasterCanvas::drawSegment(i64 xa, i64 ya, i64 xb, i64 yb, std::uint32_t pix
   for (i64 count = tLast - tFirst + 1;;) {
     *p = pixel;
     if (--count == 0) break;
-    p += majorStep;
     rem += remStep;
-    if (rem >= remWrap) {
-      rem -= remWrap;
-      p += minorStep;
-    }
+    const i64 carry = overflowMask(rem, remWrap);
+    rem -= remWrap & carry;
+    p += majorStep + (minorStep & carry);
+  }
+}
+
+// The same pixels as drawSegment for a line whose end points are both on the surface, so that every
+// pixel between them is too and nothing needs clipping: the outline of nearly every shape.
+void RasterCanvas::drawSegmentOnSurface(i64 xa, i64 ya, i64 xb, i64 yb, std::uint32_t pixel) {
+  const i64 dx = xb - xa;
+  const i64 dy = yb - ya;
+  const i64 lenX = dx < 0 ? -dx : dx;
+  const i64 lenY = dy < 0 ? -dy : dy;
+  const i64 stepX = dx < 0 ? -1 : 1;
+  const i64 stepY = dy < 0 ? -i64{width_} : i64{width_};
+  const bool xMajor = lenX > lenY;
+  const i64 len = xMajor ? lenX : lenY;
+  const i64 remStep = 2 * (xMajor ? lenY : lenX);
+  const i64 remWrap = 2 * len;
+  const i64 majorStep = xMajor ? stepX : stepY;
+  const i64 minorStep = xMajor ? stepY : stepX;
+  i64 rem = len - 1 + ((xMajor ? dy : dx) < 0 ? 1 : 0);
+  std::uint32_t* p = pixels_.data() + (ya * width_ + xa);
+  // Stepping past the last pixel lands on the end point, which is on the surface too.
+  for (i64 t = 0; t < len; ++t) {
+    *p = pixel;
+    rem += remStep;
+    const i64 carry = overflowMask(rem, remWrap);
+    rem -= remWrap & carry;
+    p += majorStep + (minorStep & carry);
   }
 }

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "BitmapFont.h"
 #include "graphics/Canvas.h"
 
 // Software renderer that draws pixel for pixel what Windows GDI draws for the same calls, so the
@@ -60,11 +61,19 @@ class RasterCanvas final : public Canvas {
     std::int64_t stepRem = 0;
   };
 
+  void drawClippedGlyph(const bitmap_font::Glyph& glyph, std::int64_t left, std::int64_t top,
+                        std::uint32_t pixel);
   void fillPolygon(std::span<const Point> points, std::uint32_t pixel);
-  void addEdge(std::int64_t xa, std::int64_t ya, std::int64_t xb, std::int64_t yb);
+  bool fillMonotonePolygon(std::span<const Point> points, std::uint32_t pixel);
+  // Sets up the edge from (xa, ya) to (xb, yb) at its first scanline on the surface; false when it
+  // crosses none.
+  bool makeEdge(std::int64_t xa, std::int64_t ya, std::int64_t xb, std::int64_t yb,
+                Edge& edge) const;
   // GDI line from (xa, ya) towards (xb, yb), the last pixel left out; coordinates already shifted.
   void drawSegment(std::int64_t xa, std::int64_t ya, std::int64_t xb, std::int64_t yb,
                    std::uint32_t pixel);
+  void drawSegmentOnSurface(std::int64_t xa, std::int64_t ya, std::int64_t xb, std::int64_t yb,
+                            std::uint32_t pixel);
   // Fills columns [left, right) x rows [top, bottom), clipped; coordinates already shifted.
   void fillBox(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
                std::uint32_t pixel);
@@ -76,5 +85,6 @@ class RasterCanvas final : public Canvas {
   std::vector<std::uint32_t> pixels_;
   // Scratch space of polygon(), kept between calls so drawing does not allocate.
   std::vector<Edge> edges_;
-  std::vector<Edge*> active_;
+  std::vector<std::int64_t> rowSlots_;
+  std::vector<std::int64_t> crossings_;
 };
