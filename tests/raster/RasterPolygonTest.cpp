@@ -67,17 +67,29 @@ TEST(RasterPolygonFill, PenWithoutBrushLeavesTheInsideUntouched) {
 )");
 }
 
-TEST(RasterPolygonFill, PixelCentreOnALeftEdgeIsInAndOnARightEdgeOut) {
+TEST(RasterPolygonFill, PixelCornerOnALeftEdgeIsInAndOnARightEdgeOut) {
   RasterCanvas canvas(9, 4);
   const std::vector<Point> diagonalOnTheRight = {{0, 0}, {4, 4}, {0, 4}};
   const std::vector<Point> diagonalOnTheLeft = {{9, 0}, {9, 4}, {5, 4}};
   canvas.polygon(diagonalOnTheRight, std::nullopt, kBrush);
   canvas.polygon(diagonalOnTheLeft, std::nullopt, kBrush);
   EXPECT_EQ(picture(canvas), R"(
-........o
-o......oo
-oo....ooo
-ooo..oooo
+.........
+o.......o
+oo.....oo
+ooo...ooo
+)");
+}
+
+TEST(RasterPolygonFill, SlantedEdgesTakeThePixelsWhoseCornerIsInside) {
+  // Left edge x = y / 2, right edge x = 7 - y / 3: rows start at ceil and end before ceil.
+  EXPECT_EQ(picture(drawPolygon(8, 6, {{0, 0}, {7, 0}, {5, 6}, {3, 6}}, std::nullopt, kBrush)), R"(
+ooooooo.
+.oooooo.
+.oooooo.
+..oooo..
+..oooo..
+...ooo..
 )");
 }
 
@@ -94,12 +106,12 @@ TEST(RasterPolygonFill, SlantedTriangleWithOutlineDrawnOverTheFill) {
 
 TEST(RasterPolygonEvenOdd, SelfCrossingQuadrilateralFillsBothLobes) {
   EXPECT_EQ(picture(drawPolygon(7, 6, {{0, 0}, {6, 6}, {6, 0}, {0, 6}}, std::nullopt, kBrush)), R"(
-.....o.
-o...oo.
-oo.ooo.
-oo.ooo.
-o...oo.
-.....o.
+.......
+o....o.
+oo..oo.
+oooooo.
+oo..oo.
+o....o.
 )");
 }
 

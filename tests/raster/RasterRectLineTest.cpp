@@ -64,10 +64,12 @@ TEST(RasterRectangle, SwappedCornersDrawTheSameBox) {
   EXPECT_EQ(picture(swapped), picture(normal));
 }
 
-TEST(RasterRectangle, EmptyBoxDrawsNothingAndOneColumnBoxIsAColumn) {
+TEST(RasterRectangle, EmptyOrOnePixelBoxDrawsNothingAndOneColumnBoxIsAColumn) {
   RasterCanvas canvas(6, 6);
   canvas.rectangle(3, 1, 3, 5, kPen, kBrush);
   canvas.rectangle(1, 2, 5, 2, kPen, kBrush);
+  canvas.rectangle(1, 1, 2, 2, kPen, kBrush);  // its outline has no length
+  canvas.rectangle(1, 1, 2, 2, std::nullopt, kBrush);
   EXPECT_EQ(countNonBlack(canvas), 0);
   canvas.rectangle(3, 1, 4, 5, kPen, kBrush);
   EXPECT_EQ(picture(canvas), R"(

@@ -18,8 +18,9 @@ inline Wide floorDiv(Wide a, Wide b) {  // b > 0
   return (a % b < 0) ? q - 1 : q;
 }
 
-// Even-odd at the pixel centre (x + 1/2, y + 1/2): count the edges crossing the pixel's scanline at
-// or left of the centre. "At" counts, so a centre on a left edge is in and on a right edge out.
+// Even-odd at the pixel's top-left corner (x, y): count the edges crossing the pixel's scanline
+// (top row in, bottom row out) at or left of the corner. "At" counts, so a corner on a left edge is
+// in and on a right edge out.
 inline bool insidePolygon(std::span<const Point> points, std::int64_t x, std::int64_t y) {
   bool inside = false;
   for (std::size_t i = 0; i < points.size(); ++i) {
@@ -30,8 +31,8 @@ inline bool insidePolygon(std::span<const Point> points, std::int64_t x, std::in
     if (y < a.y || y >= b.y) continue;
     const Wide dy = Wide{b.y} - a.y;
     const Wide dx = Wide{b.x} - a.x;
-    // crossing = a.x + (2 (y - a.y) + 1) dx / (2 dy) <= x + 1/2
-    if (2 * dy * a.x + (2 * (Wide{y} - a.y) + 1) * dx <= 2 * dy * x + dy) inside = !inside;
+    // crossing = a.x + (y - a.y) dx / dy <= x
+    if (dy * a.x + (Wide{y} - a.y) * dx <= dy * x) inside = !inside;
   }
   return inside;
 }

@@ -177,6 +177,9 @@ void RasterCanvas::rectangle(int left, int top, int right, int bottom, OptionalC
   if (t > b) std::swap(t, b);
   if (l == r || t == b) return;
   if (pen) {
+    // GDI outlines the box as a closed line through its four corner pixels; for a 1 x 1 box those
+    // are one point and every segment has no length, so nothing at all is drawn.
+    if (r - l == 1 && b - t == 1) return;
     // The outline is the border of the box l..r-1 x t..b-1; the brush fills what is inside it.
     const std::uint32_t pixel = swapRedBlue(*pen);
     fillBox(l, t, r, t + 1, pixel);
@@ -259,11 +262,12 @@ void RasterCanvas::fillBox(i64 left, i64 top, i64 right, i64 bottom, std::uint32
   }
 }
 
-// Scanline y samples the polygon along the line through the pixel centres, y + 1/2. An edge from
-// (x0, y0) down to (x1, y1) crosses the scanlines y0 .. y1-1 (vertices lie on whole coordinates, so
-// never exactly on a sampling line) at X = x0 + (2(y - y0) + 1) dx / (2 dy). A pixel x of the span
-// right of that crossing is in when x + 1/2 >= X, so the span starts at ceil(X - 1/2)
-// = floor((2 x0 dy + dy - 1 + (2(y - y0) + 1) dx) / (2 dy)), stepped exactly from row to row.
+// GDI decides whether a pixel belongs to a polygon by the pixel's top-left corner, the whole-number
+// point (x, y). An edge from (x0, y0) down to (x1, y1) crosses scanlines y0 .. y1-1 (the top one
+// in, the bottom one out) at X = x0 + (y - y0) dx / dy, and a pixel right of the crossing is in
+// when x >= X, so its span starts at ceil(X) = x0 + floor(((y - y0) dx + dy - 1) / dy), stepped
+// exactly from row to row. Spans end the same way before the right-hand crossing, so a corner on a
+// left edge is in and one on a right edge out.
 inline bool RasterCanvas::makeEdge(i64 xa, i64 ya, i64 xb, i64 yb, Edge& edge) const {
   // Written without branches where the outcome is as good as random from edge to edge (direction,
   // slope): mispredicting them would cost more than the arithmetic.
@@ -275,32 +279,20 @@ inline bool RasterCanvas::makeEdge(i64 xa, i64 ya, i64 xb, i64 yb, Edge& edge) c
   edge.firstRow = std::max<i64>(y0, 0);
   edge.endRow = std::min<i64>(y0 + dy, height_);
   if (dy == 0 || edge.firstRow >= edge.endRow) return false;  // horizontal or off the surface
-  const i64 den = 2 * dy;
-  edge.den = den;
-  // dx = slopeQuot * den + slopeRem with 0 <= slopeRem < den.
-  i64 slopeQuot = dx / den;
-  i64 slopeRem = dx % den;
+  edge.den = dy;
+  // dx = slopeQuot * dy + slopeRem with 0 <= slopeRem < dy.
+  i64 slopeQuot = dx / dy;
+  i64 slopeRem = dx % dy;
   const i64 negative = slopeRem >> 63;
   slopeQuot += negative;
-  slopeRem += den & negative;
-  // Crossing on the first row: x0 + k dx / den shifted by (dy - 1) / den, k = 2 (firstRow - y0)
-  // + 1.
-  const i64 k = 2 * (edge.firstRow - y0) + 1;
-  QuotRem start;
-  if (k == 1) {
-    const i64 v = slopeRem + dy - 1;  // below 2 den
-    const i64 carry = overflowMask(v, den);
-    start = {-carry, v - (den & carry)};
-  } else {
-    start = mulAddDiv(k, slopeRem, dy - 1, den);
-  }
+  slopeRem += dy & negative;
+  edge.stepX = slopeQuot;
+  edge.stepRem = slopeRem;
+  // Crossing on the first row, k rows below y0 when the edge starts above the surface.
+  const i64 k = edge.firstRow - y0;
+  const QuotRem start = k == 0 ? QuotRem{0, dy - 1} : mulAddDiv(k, slopeRem, dy - 1, dy);
   edge.x = x0 + k * slopeQuot + start.quot;
   edge.rem = start.rem;
-  // Each row adds 2 dx / den = 2 slopeQuot + 2 slopeRem / den.
-  const i64 twiceRem = 2 * slopeRem;
-  const i64 carry = overflowMask(twiceRem, den);
-  edge.stepX = 2 * slopeQuot - carry;
-  edge.stepRem = twiceRem - (den & carry);
   return true;
 }
 

@@ -10,11 +10,12 @@
 
 // Software renderer that draws pixel for pixel what Windows GDI draws for the same calls, so the
 // Linux build of the game looks like the Windows one:
-//  - polygon: even-odd interior sampled at pixel centres, each scanline span half-open (a pixel is
-//    in when its centre lies inside, left edges inclusive, right edges exclusive; rows likewise,
-//    top in, bottom out), then the pen outline, every segment a GDI line without its last pixel;
-//  - rectangle(l, t, r, b): with a pen, outline plus fill cover columns l..r-1 and rows t..b-1;
-//    without a pen the fill is one pixel smaller to the right and bottom;
+//  - polygon: even-odd interior, a pixel in when its top-left corner (the point (x, y)) is inside,
+//    with corners on left and top edges in and on right and bottom edges out, so each scanline
+//    span is half-open; then the pen outline, every segment a GDI line without its last pixel;
+//  - rectangle(l, t, r, b): with a pen, outline plus fill cover columns l..r-1 and rows t..b-1
+//    (a 1 x 1 box draws nothing, its outline having no length); without a pen the fill is one
+//    pixel smaller to the right and bottom;
 //  - line: Bresenham with GDI's tie rule (a minor coordinate halfway between two pixels takes the
 //    smaller one, whichever way the line runs), the end point left out;
 //  - text: the built-in bitmap font, top-left of the cell at (x, y), glyph pixels only.
@@ -49,7 +50,7 @@ class RasterCanvas final : public Canvas {
 
  private:
   // One non-horizontal polygon edge, stepped down the scanlines it crosses. `x` is the first pixel
-  // whose centre lies at or right of the edge on the current scanline; `rem` is the remainder of
+  // whose corner lies at or right of the edge on the current scanline; `rem` is the remainder of
   // that division by `den`, kept so the stepping stays exact.
   struct Edge {
     std::int64_t firstRow = 0;  // first scanline on the surface
