@@ -150,11 +150,18 @@ void RasterCanvas::polygon(std::span<const Point> points, OptionalColor pen, Opt
   if (pen) {
     const std::uint32_t pixel = swapRedBlue(*pen);
     const std::size_t n = points.size();
-    bool onSurface = true;
+    i64 minX = points[0].x;
+    i64 maxX = minX;
+    i64 minY = points[0].y;
+    i64 maxY = minY;
     for (const Point p : points) {
-      onSurface = onSurface && p.x + originX_ >= 0 && p.x + originX_ < width_ &&
-                  p.y + originY_ >= 0 && p.y + originY_ < height_;
+      minX = std::min<i64>(minX, p.x);
+      maxX = std::max<i64>(maxX, p.x);
+      minY = std::min<i64>(minY, p.y);
+      maxY = std::max<i64>(maxY, p.y);
     }
+    const bool onSurface = minX + originX_ >= 0 && maxX + originX_ < width_ &&
+                           minY + originY_ >= 0 && maxY + originY_ < height_;
     for (std::size_t i = 0; i < n; ++i) {
       const Point a = points[i];
       const Point b = points[i + 1 < n ? i + 1 : 0];
@@ -544,7 +551,8 @@ void RasterCanvas::drawSegment(i64 xa, i64 ya, i64 xb, i64 yb, std::uint32_t pix
 
 // The same pixels as drawSegment for a line whose end points are both on the surface, so that every
 // pixel between them is too and nothing needs clipping: the outline of nearly every shape.
-void RasterCanvas::drawSegmentOnSurface(i64 xa, i64 ya, i64 xb, i64 yb, std::uint32_t pixel) {
+inline void RasterCanvas::drawSegmentOnSurface(i64 xa, i64 ya, i64 xb, i64 yb,
+                                               std::uint32_t pixel) {
   const i64 dx = xb - xa;
   const i64 dy = yb - ya;
   const i64 lenX = dx < 0 ? -dx : dx;
