@@ -1,0 +1,11 @@
+#pragma once
+
+class FrameLog;
+class GameWindow;
+class RasterCanvas;
+class World;
+
+// Runs one frame per tick until the window's close box or the title's "Quit", then writes the
+// highscores. Frames go on while the window is in the background or minimised; the controls then
+// read as released.
+void runFrames(World& world, GameWindow& window, RasterCanvas& canvas, FrameLog* log);

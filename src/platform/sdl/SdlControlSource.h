@@ -1,0 +1,32 @@
+#pragma once
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "controls/ControlSource.h"
+
+// Keyboard and joysticks as SDL sees them. The joysticks present at start are opened at
+// construction (SDL's joystick subsystem must be running); one plugged in later is not picked up,
+// as the game chooses its joystick once.
+class SdlControlSource final : public ControlSource {
+ public:
+  SdlControlSource();
+  ~SdlControlSource() override;
+  SdlControlSource(const SdlControlSource&) = delete;
+  SdlControlSource& operator=(const SdlControlSource&) = delete;
+
+  bool keyHeld(Key key) const override;
+  int joystickDeviceCount() const override;
+  // The id-th joystick opened at start; empty when there is none or it has been unplugged.
+  std::optional<JoystickReading> readJoystick(int id) const override;
+
+ private:
+  std::vector<SDL_Joystick*> joysticks_;
+};
+
+// SDL's signed axis (-32768..32767) on the game's 0..65535 scale.
+constexpr unsigned joystickPosition(std::int16_t axis) {
+  return static_cast<unsigned>(static_cast<int>(axis) + 32768);
+}

@@ -1,0 +1,33 @@
+#include "SdlSystem.h"
+
+#include <SDL.h>
+
+#include <stdexcept>
+#include <string_view>
+
+namespace {
+
+// SDL falls back to drivers that draw nowhere when it finds no display; a game nobody can see
+// would run on unnoticed, so those count as no display unless asked for by name.
+void requireVisibleDriver() {
+  const char* chosen = SDL_GetCurrentVideoDriver();
+  const std::string_view driver = chosen ? chosen : "";
+  const bool drawsNowhere = driver == "offscreen" || driver == "dummy";
+  if (drawsNowhere && !SDL_GetHint(SDL_HINT_VIDEODRIVER)) {
+    SDL_Quit();
+    throw std::runtime_error("no display to show it on (check DISPLAY or WAYLAND_DISPLAY)");
+  }
+}
+
+}  // namespace
+
+SdlSystem::SdlSystem() {
+  // The game paces itself at 100 frames a second; waiting for the monitor would change its speed.
+  SDL_SetHint(SDL_HINT_RENDER_VSYNC, "0");
+  if (SDL_Init(SDL_INIT_VIDEO) != 0) throw std::runtime_error(SDL_GetError());
+  requireVisibleDriver();
+  SDL_InitSubSystem(
+      SDL_INIT_JOYSTICK);  // a failure leaves the keyboard, as a missing joystick does
+}
+
+SdlSystem::~SdlSystem() { SDL_Quit(); }

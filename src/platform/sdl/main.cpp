@@ -1,0 +1,49 @@
+// The Linux program: one window, one frame every 10 ms, the game's core doing all the rest.
+#include <cstdio>
+#include <exception>
+#include <optional>
+
+#include "FrameLog.h"
+#include "GameLoop.h"
+#include "GameWindow.h"
+#include "Options.h"
+#include "RasterCanvas.h"
+#include "SdlControlSource.h"
+#include "SdlSystem.h"
+#include "game/World.h"
+
+namespace {
+
+// The client area that the game's 800 by 600 window leaves on Windows once the frame and the
+// caption are taken off: the play field is the same size everywhere.
+constexpr int kClientWidth = 794;
+constexpr int kClientHeight = 571;
+
+int play(const Options& options) {
+  SdlSystem sdl;
+  GameWindow window("Kelvaron", kClientWidth, kClientHeight);
+  std::optional<FrameLog> log;
+  if (!options.frameLog.empty()) log.emplace(options.frameLog);
+
+  SdlControlSource controls;
+  World world;
+  world.rc = {0, 0, kClientWidth, kClientHeight};
+  world.input.setSource(&controls);
+  world.start();
+  RasterCanvas canvas(kClientWidth, kClientHeight);
+  runFrames(world, window, canvas, log ? &*log : nullptr);
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options options;
+  if (const std::optional<int> status = parseOptions(argc, argv, options)) return *status;
+  try {
+    return play(options);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "kelvaron: cannot open the game window: %s\n", error.what());
+    return 1;
+  }
+}

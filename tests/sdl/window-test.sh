@@ -1,0 +1,225 @@
+#!/usr/bin/env bash
+# The Linux program in a real X window: an Xvfb server of its own, synthetic key presses from
+# xdotool, screenshots read back with ImageMagick. Checks the title screen, the menu, "Quit", the
+# close box, SIGTERM, a stopped-and-resumed process and a start without a display; every way out
+# must leave highscores.csv saved.
+# Usage: window-test.sh PATH-TO-kelvaron PATH-TO-kelvaron-wm-close
+# Exit status: 0 passed, 1 failed, 77 skipped (Xvfb, xdotool or ImageMagick missing).
+set -uo pipefail
+
+kelvaron=$(realpath "$1")
+wm_close=$(realpath "$2")
+
+for tool in Xvfb xdotool import convert identify; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "window test skipped: $tool is not installed (scripts/install-deps.sh installs it)"
+    exit 77
+  fi
+done
+
+# Run again inside an X server of our own.
+if [[ -z "${KELVARON_WINDOW_TEST_XVFB:-}" ]]; then
+  here=$(cd "$(dirname "$0")" && pwd)
+  KELVARON_WINDOW_TEST_XVFB=1 exec "$here/../../scripts/with-xvfb.sh" bash "$0" "$kelvaron" "$wm_close"
+fi
+unset SDL_VIDEODRIVER
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/kelvaron-window.XXXXXX")
+game_pid=""
+failures=0
+
+cleanup() {
+  if [[ -n "$game_pid" ]]; then kill -KILL "$game_pid" 2>/dev/null; fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+}
+pass() { echo "ok: $*"; }
+
+# --- The game: started in a scratch directory, found by its window, awaited with a time limit. ---
+start_game() {  # DIR [OPTIONS...]
+  local dir=$1
+  shift
+  (cd "$dir" && exec "$kelvaron" "$@" 2>"$dir/stderr.log") &
+  game_pid=$!
+}
+
+game_window() {
+  timeout 10 xdotool search --sync --onlyvisible --pid "$game_pid" --name '^Kelvaron$' | head -n1
+}
+
+# Waits for the game to end and sets `status` to its exit status, or to "timeout" after killing it.
+# (Not run in $(...): the game is a child of this shell only.)
+await_exit() {  # SECONDS
+  local state
+  for ((i = 0; i < $1 * 20; i++)); do
+    state=$(cut -d' ' -f3 "/proc/$game_pid/stat" 2>/dev/null)
+    if [[ -z "$state" || "$state" == Z ]]; then break; fi
+    sleep 0.05
+  done
+  status=0
+  if [[ -n "$state" && "$state" != Z ]]; then
+    kill -KILL "$game_pid"
+    wait "$game_pid"
+    status=timeout
+  else
+    wait "$game_pid" || status=$?
+  fi
+  game_pid=""
+}
+
+press() {  # KEY: held long enough for several frames to see it, then released
+  xdotool keydown "$1"
+  sleep 0.08
+  xdotool keyup "$1"
+  sleep 0.08
+}
+
+# Pixels of exactly one colour (RRGGBB) in a screenshot, optionally in a WxH+X+Y region.
+pixels_of() {  # FILE RRGGBB [REGION]
+  local crop=()
+  if [[ -n "${3:-}" ]]; then crop=(-crop "$3" +repage); fi
+  convert "$1" "${crop[@]}" -format %c histogram:info:- |
+    awk -v colour=" #$2 " 'toupper($0) ~ colour { sub(":", "", $1); n += $1 } END { print n + 0 }'
+}
+
+expect_at_least() {  # WHAT COUNT MINIMUM
+  if (($2 >= $3)); then pass "$1 ($2)"; else fail "$1: $2, expected at least $3"; fi
+}
+
+new_scratch() {  # NAME: a directory holding a known highscore table
+  local dir="$work/$1"
+  mkdir -p "$dir"
+  printf '%s\n' 120000,2,1700000000 45000,0,1690000000 9000,1,1680000000 >"$dir/expected.csv"
+  cp "$dir/expected.csv" "$dir/highscores.csv"
+  echo "$dir"
+}
+
+# The same records with Windows line ends: finding plain ones afterwards shows the table was saved.
+with_windows_line_ends() { sed -i 's/$/\r/' "$1/highscores.csv"; }
+
+expect_saved() {  # DIR HOW
+  if cmp -s "$1/highscores.csv" "$1/expected.csv"; then
+    pass "$2: highscores.csv holds the same records"
+  else
+    fail "$2: highscores.csv differs"
+    diff <(cat -A "$1/expected.csv") <(cat -A "$1/highscores.csv")
+  fi
+}
+
+expect_clean_exit() {  # DIR HOW STATUS
+  if [[ "$3" == 0 ]]; then
+    pass "$2: exit status 0"
+  else
+    fail "$2: exit status $3"
+    cat "$1/stderr.log"
+  fi
+}
+
+echo "window test on display $DISPLAY"
+
+# --- 1. Title screen, menu and "Quit". ---
+dir=$(new_scratch quit)
+start_game "$dir"
+window=$(game_window)
+if [[ -z "$window" ]]; then
+  fail "no window titled Kelvaron"
+  cat "$dir/stderr.log"
+  exit 1
+fi
+xdotool windowfocus --sync "$window"
+geometry=$(xdotool getwindowgeometry "$window" | awk '/Geometry/ { print $2 }')
+if [[ "$geometry" == 794x571 ]]; then pass "client area 794x571"; else fail "client area $geometry"; fi
+sleep 0.3
+import -window "$window" "$work/title.png"
+colours=$(identify -format %k "$work/title.png")
+expect_at_least "colours on the title screen" "$colours" 5
+expect_at_least "blue title pixels" "$(pixels_of "$work/title.png" 0000FF)" 30
+expect_at_least "red menu pixels" "$(pixels_of "$work/title.png" FF0000)" 60
+expect_at_least "white highscore pixels" "$(pixels_of "$work/title.png" FFFFFF)" 200
+# The best record's score "120,000" fills its row far more than the "-" of an empty slot.
+first_row=$(pixels_of "$work/title.png" FFFFFF 120x24+420+210)
+empty_row=$(pixels_of "$work/title.png" FFFFFF 120x24+420+360)
+expect_at_least "white pixels of the loaded first record (empty row: $empty_row)" "$first_row" \
+  $((3 * empty_row + 10))
+expect_at_least "selection frame on New Game" "$(pixels_of "$work/title.png" 00FF00 86x3+95+195)" 60
+
+press Down
+press Down
+import -window "$window" "$work/quit-selected.png"
+expect_at_least "selection frame on Quit" "$(pixels_of "$work/quit-selected.png" 00FF00 86x3+95+295)" 60
+press z
+await_exit 5
+expect_clean_exit "$dir" "Quit" "$status"
+expect_saved "$dir" "Quit"
+
+# --- 2. The close box: WM_DELETE_WINDOW, as a window manager sends it. ---
+dir=$(new_scratch close-box)
+with_windows_line_ends "$dir"
+start_game "$dir"
+window=$(game_window)
+sleep 0.2
+"$wm_close" "$window"
+await_exit 5
+expect_clean_exit "$dir" "close box" "$status"
+expect_saved "$dir" "close box"
+
+# --- 3. SIGTERM (logging out, kill): closes like the close box. ---
+dir=$(new_scratch sigterm)
+with_windows_line_ends "$dir"
+start_game "$dir"
+window=$(game_window)
+sleep 0.2
+kill -TERM "$game_pid"
+await_exit 5
+expect_clean_exit "$dir" "SIGTERM" "$status"
+expect_saved "$dir" "SIGTERM"
+
+# --- 4. Stopped for half a second: the missed frames are dropped, not raced through. ---
+dir=$(new_scratch stall)
+start_game "$dir" --frame-log "$dir/frames.log"
+window=$(game_window)
+sleep 0.3
+kill -STOP "$game_pid"
+sleep 0.5
+kill -CONT "$game_pid"
+sleep 0.3
+kill -TERM "$game_pid"
+await_exit 5
+expect_clean_exit "$dir" "stall" "$status"
+# After the longest gap, frames at the normal pace start about 3 times in 30 ms; a catch-up burst
+# of the 50 missed frames would start many more.
+gap=0 after=999
+read -r gap after < <(awk 'NR > 1 { d = $1 - prev; if (d > gap) { gap = d; at = NR } }
+  { t[NR] = $1; prev = $1 }
+  END { n = 0; for (i = at + 1; i in t && t[i] - t[at] <= 30000; i++) n++; print gap, n }' \
+  "$dir/frames.log")
+if ((gap >= 400000)); then pass "stall seen in the frame log (${gap} us)"; else fail "no stall in the frame log (longest gap ${gap} us)"; fi
+if ((after <= 6)); then pass "frames in the 30 ms after the stall: $after"; else fail "burst after the stall: $after frames in 30 ms"; fi
+
+# --- 5. No display: one clear line of ours (a display library may add its own) and a failure
+# status, not a game running where nobody can see it. ---
+dir=$(new_scratch no-display)
+status=0
+(cd "$dir" && timeout 10 env -u DISPLAY -u WAYLAND_DISPLAY "$kelvaron" 2>"$dir/stderr.log") ||
+  status=$?
+ours=$(grep -c '^kelvaron: ' "$dir/stderr.log")
+if ((status != 0 && status != 124)) && ((ours == 1)); then
+  pass "no display: status $status, \"$(grep '^kelvaron: ' "$dir/stderr.log")\""
+else
+  fail "no display: status $status, stderr:"
+  cat "$dir/stderr.log"
+fi
+
+# --- 6. --help. ---
+if "$kelvaron" --help | grep -q -- --frame-log; then pass "--help"; else fail "--help"; fi
+
+if ((failures > 0)); then
+  echo "window test: $failures failed"
+  exit 1
+fi
+echo "window test: all passed"
