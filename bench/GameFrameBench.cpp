@@ -1,0 +1,155 @@
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "RasterCanvas.h"
+#include "game/BlastSprite.h"
+#include "game/World.h"
+#include "player/PlayerSprite.h"
+#include "shell/UpdateBridge.h"
+#include "weapons/AcceleratingShots.h"
+#include "weapons/EnemyLaserSprite.h"
+#include "weapons/StraightLasers.h"
+
+namespace {
+
+constexpr int kFieldWidth = 794;
+constexpr int kFieldHeight = 571;
+constexpr int kFramesPerBattle = 200;
+
+// A canvas that keeps the frame's drawing calls, to replay them into a RasterCanvas.
+class DrawList : public Canvas {
+ public:
+  void polygon(std::span<const Point> points, OptionalColor pen, OptionalColor brush) override {
+    calls_.push_back({Kind::Polygon, {points.begin(), points.end()}, pen, brush, {}});
+  }
+  void rectangle(int l, int t, int r, int b, OptionalColor pen, OptionalColor brush) override {
+    calls_.push_back({Kind::Rectangle, {{l, t}, {r, b}}, pen, brush, {}});
+  }
+  void line(Point from, Point to, Colorref pen) override {
+    calls_.push_back({Kind::Line, {from, to}, pen, std::nullopt, {}});
+  }
+  void text(int x, int y, std::string_view text, Colorref color) override {
+    calls_.push_back({Kind::Text, {{x, y}}, color, std::nullopt, std::string(text)});
+  }
+  void setViewportOrigin(int x, int y) override {
+    calls_.push_back({Kind::Origin, {{x, y}}, std::nullopt, std::nullopt, {}});
+  }
+  void clear() { calls_.clear(); }
+
+  void replay(Canvas& canvas) const {
+    for (const Call& c : calls_) {
+      switch (c.kind) {
+        case Kind::Polygon: canvas.polygon(c.points, c.pen, c.brush); break;
+        case Kind::Rectangle:
+          canvas.rectangle(c.points[0].x, c.points[0].y, c.points[1].x, c.points[1].y, c.pen,
+                           c.brush);
+          break;
+        case Kind::Line: canvas.line(c.points[0], c.points[1], *c.pen); break;
+        case Kind::Text: canvas.text(c.points[0].x, c.points[0].y, c.text, *c.pen); break;
+        case Kind::Origin: canvas.setViewportOrigin(c.points[0].x, c.points[0].y); break;
+      }
+    }
+  }
+  std::size_t size() const { return calls_.size(); }
+
+ private:
+  enum class Kind { Polygon, Rectangle, Line, Text, Origin };
+  struct Call {
+    Kind kind;
+    std::vector<Point> points;
+    OptionalColor pen;
+    OptionalColor brush;
+    std::string text;
+  };
+  std::vector<Call> calls_;
+};
+
+// Level 1 at its busiest: the boss down to its last life point and firing at its fastest, the
+// ship firing, and a screenful of every kind of enemy shot, blasts and player shots.
+class Battle {
+ public:
+  Battle() {
+    world_.rc = {0, 0, kFieldWidth, kFieldHeight};
+    world_.windowfront = true;
+    world_.invincible = true;
+    World::makeCurrent(world_);
+    world_.UB.newgame();
+    world_.es->damage(world_.es->get_life() - 1);
+    for (int i = 0; i < 100; ++i) settle(i);
+    populate();
+  }
+
+  World& world() { return world_; }
+
+  // One game frame.
+  void frame(Canvas& canvas) { update(world_, canvas); }
+
+ private:
+  void settle(int) {
+    DrawList ignored;
+    update(world_, ignored);
+  }
+
+  void add(SpriteList& list, MySprite* sprite) { list.push_last(sprite); }
+
+  // Twenty of each enemy shot kind spread over the upper field, drifting slowly so they stay in
+  // play for the whole battle; player shots and blasts beside them.
+  void populate() {
+    for (int i = 0; i < 20; ++i) {
+      const double x = 30 + 36.0 * i;
+      const double y = 40 + 12.0 * i;
+      add(world_.esl, new EnemyLLSprite(x, y, 0.2, 0.5));
+      add(world_.esl, new SmallLaserSprite(x + 5, y, 0.1, 0.4, 5, SmallLaserSprite::yellow));
+      add(world_.esl, new SmallLaserSprite(x + 9, y, -0.1, 0.4, 5, SmallLaserSprite::white));
+      add(world_.esl, new EnemyLaserSprite(x, y + 30, -0.2, 0.5));
+      add(world_.esl, new RedRapidLaserSprite(x, y + 60, 0.3));
+      add(world_.esl, new BSTLaserSprite(x, y + 90, 0.5, 0.5, 0.0, 0.0));
+      add(world_.esl, new PWLaserSprite(x, y + 120));
+      add(world_.esl, new EnemyLTLSprite(x, y + 150, 0.0, 0.3, 0.0, 0.0));
+      add(world_.psl, new PlayerLaserSprite(x, 500, 0.0, -0.5));
+      add(world_.osl, new BlastSprite(x, y + 200, 30));
+    }
+  }
+
+  World world_;
+};
+
+void BM_Level1BusiestUpdate(benchmark::State& state) {
+  auto battle = std::make_unique<Battle>();
+  DrawList discarded;
+  int frames = 0;
+  for (auto _ : state) {
+    if (++frames % kFramesPerBattle == 0) {
+      state.PauseTiming();
+      battle = std::make_unique<Battle>();
+      state.ResumeTiming();
+    }
+    discarded.clear();
+    battle->frame(discarded);
+    benchmark::DoNotOptimize(discarded.size());
+  }
+  state.counters["sprites"] =
+      static_cast<double>(battle->world().esl.get_count() + battle->world().psl.get_count() +
+                          battle->world().osl.get_count());
+}
+BENCHMARK(BM_Level1BusiestUpdate)->Unit(benchmark::kMicrosecond);
+
+void BM_Level1BusiestDraw(benchmark::State& state) {
+  Battle battle;
+  DrawList frame;
+  battle.frame(frame);
+  RasterCanvas canvas(kFieldWidth, kFieldHeight);
+  for (auto _ : state) {
+    canvas.clear();
+    frame.replay(canvas);
+    benchmark::DoNotOptimize(canvas.pixels());
+    benchmark::ClobberMemory();
+  }
+  state.counters["draw_calls"] = static_cast<double>(frame.size());
+}
+BENCHMARK(BM_Level1BusiestDraw)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
