@@ -7,8 +7,9 @@ mkdir -p "$(dirname "$kelvaron_prefix")"
 export WINEPREFIX=$kelvaron_prefix
 export WINEARCH=win64
 export WINEDEBUG=-all
-# No Mono or Gecko installer dialogs: nothing here uses .NET or HTML.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No Mono or Gecko installer dialogs (nothing here uses .NET or HTML), and no menu entries or file
+# associations written into the user's desktop.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 (
   flock 9
   if [[ ! -e "$kelvaron_prefix/.kelvaron-ready" ]]; then
