@@ -48,6 +48,17 @@ constexpr QuotRem mulAddDiv(i64 a, i64 b, i64 c, i64 d) {
   return {highQuot * (i64{1} << kSplit) + low / d, low % d};
 }
 
+// ceil(2^32 / d), 0 for d = 0. For 0 <= n with n * d < 2^32, (n * kReciprocal[d]) >> 32 is exactly
+// floor(n / d): the product overshoots n * 2^32 / d by less than n, which stays below the 1 / d
+// that separates n / d from the next whole number. Short edges and segments step their crossings
+// with it as one 32.32 fixed-point add per pixel instead of a remainder chain.
+constexpr std::array<std::uint64_t, 1024> kReciprocal = [] {
+  std::array<std::uint64_t, 1024> table{};
+  for (std::uint64_t d = 1; d < table.size(); ++d)
+    table[d] = ((std::uint64_t{1} << 32) + d - 1) / d;
+  return table;
+}();
+
 // Sets n >= 1 pixels from p on. Spans are mostly short and of every length, and the end of a loop
 // over them would be mispredicted nearly every time, so up to 16 pixels are written by a fixed
 // number of stores that overlap as needed.
@@ -76,6 +87,40 @@ inline void fillSpan(std::uint32_t* p, i64 n, std::uint32_t pixel) {
 #else
   std::fill_n(p, n, pixel);
 #endif
+}
+
+// Fills the pixels set in each of `rows` row masks (bit i for row[i]), row by row down the surface,
+// and clears the masks.
+void fillMaskedRows(std::uint64_t* masks, i64 rows, std::uint32_t* row, i64 pitch,
+                    std::uint32_t pixel) {
+  for (std::uint64_t* const end = masks + rows; masks != end; ++masks, row += pitch) {
+    std::uint64_t bits = *masks;
+    *masks = 0;
+    while (bits != 0) {
+      const int first = std::countr_zero(bits);
+      fillSpan(row + first, std::countr_one(bits >> first), pixel);
+      bits &= bits + (bits & (~bits + 1));  // the lowest run of ones carries away
+    }
+  }
+}
+
+// Pixels t = 0 .. len-1 of a line wholly on the surface (see drawSegment), 1 <= len <= kSteps, with
+// fixed code: the steps past the last pixel stay on it, so no loop ends at an unpredictable pixel.
+// The minor offset off(t) = floor((2 t minorLen + len - 1 + bias) / (2 len)) is stepped in 32.32
+// fixed point (see kReciprocal), leaving no chain of remainder updates from pixel to pixel.
+template <int kSteps>
+inline void drawShortSegment(std::uint32_t* p, i64 len, i64 minorLen, i64 bias, i64 majorStep,
+                             i64 minorStep, std::uint32_t pixel) {
+  const auto reciprocal = static_cast<i64>(kReciprocal[static_cast<std::size_t>(2 * len)]);
+  i64 fixed = (len - 1 + bias) * reciprocal;
+  const i64 step = 2 * minorLen * reciprocal;
+  i64 major = 0;
+  for (i64 t = 1; t <= kSteps; ++t) {
+    p[major + (fixed >> 32) * minorStep] = pixel;
+    const i64 more = (t - len) >> 63;  // all ones while pixel t is on the line
+    fixed += step & more;
+    major += majorStep & more;
+  }
 }
 
 // The font's ink as horizontal runs per byte, so a glyph is drawn with a handful of short stores
@@ -116,7 +161,10 @@ const InkRuns& inkRuns() {
 
 }  // namespace
 
-RasterCanvas::RasterCanvas(int width, int height) { resize(width, height); }
+RasterCanvas::RasterCanvas(int width, int height)
+    : rowMasks_(static_cast<std::size_t>(kMaxMaskRows + kEdgeRowsPerRound), 0) {
+  resize(width, height);
+}
 
 std::uint32_t RasterCanvas::pixelAt(int x, int y) const {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
@@ -136,6 +184,7 @@ void RasterCanvas::resize(int width, int height) {
   pixels_.assign(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), 0u);
   originX_ = 0;
   originY_ = 0;
+  listShortSegments();
 }
 
 void RasterCanvas::setViewportOrigin(int x, int y) {
@@ -146,22 +195,34 @@ void RasterCanvas::setViewportOrigin(int x, int y) {
 void RasterCanvas::polygon(std::span<const Point> points, OptionalColor pen, OptionalColor brush) {
   // GDI refuses a polygon of fewer than two points and draws nothing.
   if (points.size() < 2) return;
-  if (brush) fillPolygon(points, swapRedBlue(*brush));
+  i64 minX = points[0].x;
+  i64 maxX = minX;
+  i64 minY = points[0].y;
+  i64 maxY = minY;
+  for (const Point p : points) {
+    minX = std::min<i64>(minX, p.x);
+    maxX = std::max<i64>(maxX, p.x);
+    minY = std::min<i64>(minY, p.y);
+    maxY = std::max<i64>(maxY, p.y);
+  }
+  minX += originX_;
+  maxX += originX_;
+  minY += originY_;
+  maxY += originY_;
+  if (brush) {
+    // The fill covers columns minX..maxX-1 and rows minY..maxY-1 at most.
+    const bool small = minX >= 0 && maxX <= width_ && minY >= 0 && maxY <= height_ &&
+                       maxX - minX < kMaskBits && maxY - minY <= kMaxMaskRows;
+    if (small) {
+      fillSmallPolygon(points, minX, minY, maxY - minY, swapRedBlue(*brush));
+    } else {
+      fillPolygon(points, swapRedBlue(*brush));
+    }
+  }
   if (pen) {
     const std::uint32_t pixel = swapRedBlue(*pen);
     const std::size_t n = points.size();
-    i64 minX = points[0].x;
-    i64 maxX = minX;
-    i64 minY = points[0].y;
-    i64 maxY = minY;
-    for (const Point p : points) {
-      minX = std::min<i64>(minX, p.x);
-      maxX = std::max<i64>(maxX, p.x);
-      minY = std::min<i64>(minY, p.y);
-      maxY = std::max<i64>(maxY, p.y);
-    }
-    const bool onSurface = minX + originX_ >= 0 && maxX + originX_ < width_ &&
-                           minY + originY_ >= 0 && maxY + originY_ < height_;
+    const bool onSurface = minX >= 0 && maxX < width_ && minY >= 0 && maxY < height_;
     for (std::size_t i = 0; i < n; ++i) {
       const Point a = points[i];
       const Point b = points[i + 1 < n ? i + 1 : 0];
@@ -376,6 +437,52 @@ bool RasterCanvas::fillMonotonePolygon(std::span<const Point> points, std::uint3
   return true;
 }
 
+// A polygon narrow enough for each of its rows to be a 64-bit mask, bit i for column left + i, and
+// wholly on the surface. Even-odd needs no sorting then: a crossing at column x flips every pixel
+// from x rightwards, so each edge XORs ~0 << (x - left) into the rows it crosses, and what is left
+// set in a row after all edges are its pixels. Edges step their crossings in 32.32 fixed point,
+// exact for these sizes (see kReciprocal), kEdgeRowsPerRound rows at a time with fixed code: rows
+// past the edge's end get nothing XORed in, so no loop ends at an unpredictable row.
+void RasterCanvas::fillSmallPolygon(std::span<const Point> points, i64 left, i64 top, i64 rows,
+                                    std::uint32_t pixel) {
+  std::uint64_t* const masks = rowMasks_.data();
+  const std::size_t n = points.size();
+  const i64 shiftX = originX_ - left;
+  const i64 shiftY = originY_ - top;
+  for (std::size_t i = 0; i < n; ++i) {
+    const Point a = points[i];
+    const Point b = points[i + 1 < n ? i + 1 : 0];
+    const i64 xa = a.x + shiftX;
+    const i64 ya = a.y + shiftY;
+    const i64 xb = b.x + shiftX;
+    const i64 yb = b.y + shiftY;
+    // Oriented downwards, without branches: which way an edge runs is as good as random.
+    const i64 up = (yb - ya) >> 63;  // all ones when b is above a
+    const i64 x0 = xa ^ ((xa ^ xb) & up);
+    const i64 y0 = ya ^ ((ya ^ yb) & up);
+    const i64 dx = ((xb - xa) ^ up) - up;
+    const i64 dy = ((yb - ya) ^ up) - up;
+    // Crossing k rows below y0: x0 + floor((k dx + dy - 1) / dy) (see makeEdge). Adding c = -dx
+    // for a leftward edge keeps the numerator, k dx + dy - 1 + c dy, from going negative.
+    const i64 c = -dx & (dx >> 63);
+    const auto reciprocal = static_cast<i64>(kReciprocal[static_cast<std::size_t>(dy)]);
+    i64 fixed = (x0 - c) * (i64{1} << 32) + (dy - 1 + c * dy) * reciprocal;
+    const i64 step = dx * reciprocal;
+    std::uint64_t* mask = masks + y0;
+    for (i64 k = 0;; k += kEdgeRowsPerRound, mask += kEdgeRowsPerRound) {
+      for (int j = 0; j < kEdgeRowsPerRound; ++j) {
+        const auto on = static_cast<std::uint64_t>((k + j - dy) >> 63);  // row k + j crossed
+        mask[j] ^= (~std::uint64_t{0} << ((fixed >> 32) & (kMaskBits - 1))) & on;
+        fixed += step;
+      }
+      if (k + kEdgeRowsPerRound >= dy) break;
+    }
+  }
+
+  std::uint32_t* const row = pixels_.data() + (top * width_ + left);
+  fillMaskedRows(masks, rows, row, width_, pixel);
+}
+
 // The crossings of all edges are bucketed by scanline (a counting sort: count per row, then each
 // edge walks down its rows writing into its slots), then every row's few crossings are sorted and
 // pair up into spans. There is no per-row edge list to maintain, which for the game's many small
@@ -553,26 +660,76 @@ void RasterCanvas::drawSegment(i64 xa, i64 ya, i64 xb, i64 yb, std::uint32_t pix
 // pixel between them is too and nothing needs clipping: the outline of nearly every shape.
 inline void RasterCanvas::drawSegmentOnSurface(i64 xa, i64 ya, i64 xb, i64 yb,
                                                std::uint32_t pixel) {
+  // Without branches: which way a segment runs is as good as random from one to the next.
   const i64 dx = xb - xa;
   const i64 dy = yb - ya;
-  const i64 lenX = dx < 0 ? -dx : dx;
-  const i64 lenY = dy < 0 ? -dy : dy;
-  const i64 stepX = dx < 0 ? -1 : 1;
-  const i64 stepY = dy < 0 ? -i64{width_} : i64{width_};
-  const bool xMajor = lenX > lenY;
-  const i64 len = xMajor ? lenX : lenY;
-  const i64 remStep = 2 * (xMajor ? lenY : lenX);
+  const i64 signX = dx >> 63;  // all ones when going left
+  const i64 signY = dy >> 63;  // all ones when going up
+  const i64 lenX = (dx ^ signX) - signX;
+  const i64 lenY = (dy ^ signY) - signY;
+  const i64 xMajor = (lenY - lenX) >> 63;  // all ones when lenX > lenY
+  const i64 len = lenY ^ ((lenX ^ lenY) & xMajor);
+  const i64 minorLen = lenX ^ lenY ^ len;
+  const i64 majorBack = signY ^ ((signX ^ signY) & xMajor);  // major coordinate shrinking
+  const i64 minorBack = signX ^ signY ^ majorBack;
+  std::uint32_t* const p = pixels_.data() + (ya * width_ + xa);
+  // Nearly every outline segment of the game's shapes is short enough to have its pixels listed.
+  if (len <= kShortSegment && !shortSegments_.empty()) {
+    if (len == 0) return;
+    const auto shape = static_cast<std::size_t>(((len - 1) * (kShortSegment + 1) + minorLen) * 8 +
+                                                (xMajor & 4) + (majorBack & 2) + (minorBack & 1));
+    const std::int32_t* const offsets = shortSegments_.data() + shape * kShortSegment;
+    for (int t = 0; t < kShortSegment; ++t) p[offsets[t]] = pixel;
+    return;
+  }
+  const i64 majorStep = xMajor ? (signX | 1) : (i64{width_} ^ signY) - signY;
+  const i64 minorStep = xMajor ? (i64{width_} ^ signY) - signY : (signX | 1);
+  const i64 bias = minorBack & 1;
+  if (len <= 16) {
+    drawShortSegment<16>(p, len, minorLen, bias, majorStep, minorStep, pixel);
+    return;
+  }
+  const i64 remStep = 2 * minorLen;
   const i64 remWrap = 2 * len;
-  const i64 majorStep = xMajor ? stepX : stepY;
-  const i64 minorStep = xMajor ? stepY : stepX;
-  i64 rem = len - 1 + ((xMajor ? dy : dx) < 0 ? 1 : 0);
-  std::uint32_t* p = pixels_.data() + (ya * width_ + xa);
+  i64 rem = len - 1 + bias;
   // Stepping past the last pixel lands on the end point, which is on the surface too.
+  std::uint32_t* q = p;
   for (i64 t = 0; t < len; ++t) {
-    *p = pixel;
+    *q = pixel;
     rem += remStep;
     const i64 carry = overflowMask(rem, remWrap);
     rem -= remWrap & carry;
-    p += majorStep + (minorStep & carry);
+    q += majorStep + (minorStep & carry);
+  }
+}
+
+// shortSegments_ lists, for every on-surface segment of 1 to kShortSegment pixels, the offsets of
+// its pixels from its first one in the buffer: kShortSegment offsets per segment shape, those past
+// the segment's length repeating its last pixel so every shape is drawn by the same fixed stores.
+// Shapes are numbered by length, minor length, major axis and the directions along both axes.
+void RasterCanvas::listShortSegments() {
+  shortSegments_.clear();
+  // Offsets must fit 32 bits; a surface this wide draws every segment by stepping instead.
+  if (width_ > (1 << 26)) return;
+  const i64 shapes = i64{kShortSegment} * (kShortSegment + 1) * 8;
+  shortSegments_.resize(static_cast<std::size_t>(shapes * kShortSegment));
+  for (i64 len = 1; len <= kShortSegment; ++len) {
+    for (i64 minorLen = 0; minorLen <= kShortSegment; ++minorLen) {
+      for (i64 kind = 0; kind < 8; ++kind) {
+        const bool xMajor = (kind & 4) != 0;
+        const i64 majorSign = (kind & 2) != 0 ? -1 : 1;
+        const i64 bias = kind & 1;
+        const i64 minorSign = bias != 0 ? -1 : 1;
+        const i64 majorStep = majorSign * (xMajor ? 1 : i64{width_});
+        const i64 minorStep = minorSign * (xMajor ? i64{width_} : 1);
+        const i64 shape = ((len - 1) * (kShortSegment + 1) + minorLen) * 8 + kind;
+        for (i64 t = 0; t < kShortSegment; ++t) {
+          const i64 step = std::min(t, len - 1);
+          const i64 off = (2 * step * minorLen + len - 1 + bias) / (2 * len);
+          shortSegments_[static_cast<std::size_t>(shape * kShortSegment + t)] =
+              static_cast<std::int32_t>(step * majorStep + off * minorStep);
+        }
+      }
+    }
   }
 }

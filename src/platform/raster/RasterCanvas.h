@@ -64,6 +64,14 @@ class RasterCanvas final : public Canvas {
 
   void drawClippedGlyph(const bitmap_font::Glyph& glyph, std::int64_t left, std::int64_t top,
                         std::uint32_t pixel);
+  // fillSmallPolygon: polygons narrower than kMaskBits and at most kMaxMaskRows tall, whose edges
+  // step kEdgeRowsPerRound rows per round of fixed code.
+  static constexpr int kMaskBits = 64;
+  static constexpr int kMaxMaskRows = 1023;
+  static constexpr int kEdgeRowsPerRound = 8;
+
+  void fillSmallPolygon(std::span<const Point> points, std::int64_t left, std::int64_t top,
+                        std::int64_t rows, std::uint32_t pixel);
   void fillPolygon(std::span<const Point> points, std::uint32_t pixel);
   bool fillMonotonePolygon(std::span<const Point> points, std::uint32_t pixel);
   // Sets up the edge from (xa, ya) to (xb, yb) at its first scanline on the surface; false when it
@@ -75,6 +83,9 @@ class RasterCanvas final : public Canvas {
                    std::uint32_t pixel);
   void drawSegmentOnSurface(std::int64_t xa, std::int64_t ya, std::int64_t xb, std::int64_t yb,
                             std::uint32_t pixel);
+  // Segments of up to kShortSegment pixels are drawn from shortSegments_ (see listShortSegments).
+  static constexpr int kShortSegment = 8;
+  void listShortSegments();
   // Fills columns [left, right) x rows [top, bottom), clipped; coordinates already shifted.
   void fillBox(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
                std::uint32_t pixel);
@@ -88,4 +99,8 @@ class RasterCanvas final : public Canvas {
   std::vector<Edge> edges_;
   std::vector<std::int64_t> rowSlots_;
   std::vector<std::int64_t> crossings_;
+  // One mask per row of fillSmallPolygon, and kEdgeRowsPerRound more that the last round of an edge
+  // may touch; all zero between calls.
+  std::vector<std::uint64_t> rowMasks_;
+  std::vector<std::int32_t> shortSegments_;
 };
