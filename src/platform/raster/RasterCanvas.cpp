@@ -462,11 +462,11 @@ void RasterCanvas::fillSmallPolygon(std::span<const Point> points, i64 left, i64
     const i64 y0 = ya ^ ((ya ^ yb) & up);
     const i64 dx = ((xb - xa) ^ up) - up;
     const i64 dy = ((yb - ya) ^ up) - up;
-    // Crossing k rows below y0: x0 + floor((k dx + dy - 1) / dy) (see makeEdge). Adding c = -dx
-    // for a leftward edge keeps the numerator, k dx + dy - 1 + c dy, from going negative.
-    const i64 c = -dx & (dx >> 63);
+    // Crossing k rows below y0: x0 + floor((k dx + dy - 1) / dy) (see makeEdge), which is
+    // floor(((x0 + 1) dy - 1 + k dx) / dy) with a numerator that is never negative, as no crossing
+    // lies left of the polygon.
     const auto reciprocal = static_cast<i64>(kReciprocal[static_cast<std::size_t>(dy)]);
-    i64 fixed = (x0 - c) * (i64{1} << 32) + (dy - 1 + c * dy) * reciprocal;
+    i64 fixed = ((x0 + 1) * dy - 1) * reciprocal;
     const i64 step = dx * reciprocal;
     std::uint64_t* mask = masks + y0;
     for (i64 k = 0;; k += kEdgeRowsPerRound, mask += kEdgeRowsPerRound) {

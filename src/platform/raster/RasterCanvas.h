@@ -68,7 +68,7 @@ class RasterCanvas final : public Canvas {
   // step kEdgeRowsPerRound rows per round of fixed code.
   static constexpr int kMaskBits = 64;
   static constexpr int kMaxMaskRows = 1023;
-  static constexpr int kEdgeRowsPerRound = 8;
+  static constexpr int kEdgeRowsPerRound = 4;
 
   void fillSmallPolygon(std::span<const Point> points, std::int64_t left, std::int64_t top,
                         std::int64_t rows, std::uint32_t pixel);
