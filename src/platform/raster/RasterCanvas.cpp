@@ -123,12 +123,13 @@ inline void drawShortSegment(std::uint32_t* p, i64 len, i64 minorLen, i64 bias, 
   }
 }
 
-// The font's ink as horizontal runs per byte, so a glyph is drawn with a handful of short stores
-// instead of testing each bit of its 16 rows.
+// The font's ink as horizontal runs of one or two pixels per byte (longer ones cut up), so a glyph
+// is drawn with two stores per run instead of testing each bit of its 16 rows, and nothing
+// branches on how long a run is.
 struct InkRun {
   std::uint8_t row;
   std::uint8_t col;
-  std::uint8_t length;
+  std::uint8_t length;  // 1 or 2
 };
 
 struct InkRuns {
@@ -146,7 +147,7 @@ const InkRuns& inkRuns() {
         std::uint32_t bits = glyph.rows[static_cast<std::size_t>(row)];
         while (bits != 0) {
           const int col = std::countr_zero(bits);
-          const int length = std::countr_one(bits >> col);
+          const int length = std::min(std::countr_one(bits >> col), 2);
           t.runs.push_back({static_cast<std::uint8_t>(row), static_cast<std::uint8_t>(col),
                             static_cast<std::uint8_t>(length)});
           bits &= ~(((std::uint32_t{1} << length) - 1u) << col);
@@ -286,12 +287,8 @@ void RasterCanvas::text(int x, int y, std::string_view text, Colorref color) {
       for (const InkRun* run = runs + ink.first[byte]; run != end; ++run) {
         const InkRun r = *run;
         std::uint32_t* const p = cell + rowOffset[r.row] + r.col;
-        if (r.length == 2) {  // a stem: most runs are
-          p[0] = pixel;
-          p[1] = pixel;
-        } else {
-          std::fill_n(p, r.length, pixel);
-        }
+        p[0] = pixel;
+        p[r.length - 1] = pixel;
       }
     } else if (penX + glyph.width > 0) {
       drawClippedGlyph(glyph, penX, top, pixel);
