@@ -7,16 +7,12 @@
 #include <cstdlib>
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s WINDOW-ID\n", argv[0]);
+  Display* display = argc == 2 ? XOpenDisplay(nullptr) : nullptr;
+  if (!display) {
+    std::fprintf(stderr, "usage: %s WINDOW-ID, with a display to reach it on\n", argv[0]);
     return 2;
   }
   const Window window = std::strtoul(argv[1], nullptr, 0);
-  Display* display = XOpenDisplay(nullptr);
-  if (!display) {
-    std::fprintf(stderr, "%s: cannot open the display\n", argv[0]);
-    return 1;
-  }
   XEvent event{};
   event.xclient.type = ClientMessage;
   event.xclient.window = window;
