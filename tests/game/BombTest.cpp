@@ -1,132 +1,86 @@
-#include <gtest/gtest.h>
+#include <algorithm>
+#include <cstdlib>
+#include <map>
 
 #include "GameTestSupport.h"
-#include "game/Bomb.h"
-#include "game/PlayerLoss.h"
+#include "game/BlastSprite.h"
 
 namespace {
 
 class Bombs : public GameSceneTest {
  protected:
-  // The grey full-field flash among the canvas calls of the last frame.
+  // The grey flash over the whole field, drawn first of all in the last frame.
   bool flashed() const {
-    for (const DrawCall& call : canvas.calls) {
-      if (call.kind == DrawCall::Kind::Rectangle && call.brush == Colorref{0x7F7F7F}) return true;
-    }
-    return false;
+    return !canvas.calls.empty() && canvas.calls[0].brush == Colorref{0x7F7F7F} &&
+           canvas.calls[0].points == std::vector<Point>{{0, 0}, {world.rc.right, world.rc.bottom}};
+  }
+  void pressAgain() {
+    release(Key::X);
+    frame();
+    hold(Key::X);
+    frame();
   }
 };
 
-TEST_F(Bombs, FlashUnderEverythingElseClearsEnemyShotsOnly) {
-  startLevel(1);
-  for (int i = 0; i < 5; ++i) addProbe(world.esl, "eshot", 100, 100);
+TEST_F(Bombs, OnePressOneBombFlashingFirstAndClearingOnlyTheEnemyShots) {
+  hold(Key::X);
+  frame();
+  EXPECT_TRUE(flashed());  // with no enemy shot on screen as well
+  frames(20);
+  EXPECT_FALSE(flashed());  // held down: nothing more
+  EXPECT_EQ(world.bombcount, 1);
+  addProbe(world.esl, "eshot", 100, 100);
   addProbe(world.psl, "pshot", 10, 500);
   addProbe(world.osl, "effect", 0, 0);
-  hold(Key::X);
-  frame();
-  ASSERT_FALSE(canvas.calls.empty());
-  const DrawCall& first = canvas.calls.front();
-  EXPECT_EQ(first.kind, DrawCall::Kind::Rectangle);
-  EXPECT_EQ(first.points, (std::vector<Point>{{0, 0}, {world.rc.right, world.rc.bottom}}));
-  EXPECT_FALSE(first.pen.has_value());
-  EXPECT_EQ(first.brush, Colorref{0x7F7F7F});
+  pressAgain();
+  EXPECT_TRUE(flashed());
   EXPECT_EQ(canvas.findText("eshot"), nullptr);  // gone before the enemy shots are walked
   EXPECT_EQ(world.esl.get_count(), 0);
-  EXPECT_EQ(world.psl.get_count(), 1);
-  EXPECT_EQ(world.osl.get_count(), 1);
-  EXPECT_EQ(boss().life, 100);
-}
-
-TEST_F(Bombs, OnePressOneBombUntilNoneAreLeft) {
-  startLevel(1);
-  hold(Key::X);
-  frame();
-  EXPECT_TRUE(flashed());
-  frames(20);  // held down: nothing more
-  EXPECT_FALSE(flashed());
-  EXPECT_EQ(world.bombcount, 1);
-  release(Key::X);
-  frame();
-  hold(Key::X);
-  frame();
-  EXPECT_TRUE(flashed());
+  EXPECT_EQ(world.psl.get_count() + world.osl.get_count(), 2);
   EXPECT_EQ(world.bombcount, 0);
-  release(Key::X);
-  frame();
-  hold(Key::X);
+  pressAgain();
+  EXPECT_FALSE(flashed());
+  world.bombcount = 1;  // the empty press stays used up while the button is held
   frame();
   EXPECT_FALSE(flashed());
-  EXPECT_EQ(world.bombcount, 0);
 }
 
-TEST_F(Bombs, FlashesEvenWithNoEnemyShots) {
-  startLevel(1);
-  hold(Key::X);
-  frame();
-  EXPECT_TRUE(flashed());
-  EXPECT_EQ(world.bombcount, 1);
-}
-
-TEST_F(Bombs, PressAfterTheBossIsDeadIsUsedUpWithoutEffect) {
-  startLevel(1).dead = true;
-  addProbe(world.esl, "eshot", 100, 100);
+TEST_F(Bombs, OnceTheBossIsDeadNeitherBombsNorEnemyShotsDoAnything) {
+  boss().dead = true;
+  makeShipNormal();
+  addProbe(world.esl, "eshot", 400, 400, 5);
   hold(Key::X);
   frame();
   EXPECT_FALSE(flashed());
   EXPECT_EQ(world.bombcount, 2);
   EXPECT_EQ(world.esl.get_count(), 1);
+  EXPECT_EQ(world.nodeathbonus.getLostLife(), 0);
   boss().dead = false;  // the press stays used up while the button is held
   frame();
   EXPECT_FALSE(flashed());
 }
 
-// --- Losing the ship --------------------------------------------------------------------------
-
-class ShipLoss : public GameSceneTest {};
-
-TEST_F(ShipLoss, HitsWhileNotNormalChangeNothing) {
-  startLevel(1);
-  EXPECT_STREQ(ship().state_name(), "regen");
-  destroyplayer(world);
-  EXPECT_EQ(world.lifecount, 2);
-  EXPECT_EQ(world.nodeathbonus.getLostLife(), 0);
-  makeShipNormal();
-  destroyplayer(world);
-  EXPECT_EQ(world.lifecount, 1);
-  for (const char* expected : {"destroy", "wait"}) {
-    while (std::string(ship().state_name()) == expected && ship().get_count() < 60) {
-      destroyplayer(world);
-      ship().update();
-    }
+TEST(Blast, GrowsAndFadesWhiteYellowRedBlackOver63FramesThenGoes) {
+  World world;
+  BlastSprite blast(200, 200, 62);
+  RecordingCanvas canvas;
+  const std::map<int, Colorref> colours = {
+      {1, rgb(255, 255, 243)}, {21, rgb(255, 255, 3)}, {42, rgb(255, 7, 0)}, {63, rgb(11, 0, 0)}};
+  for (int age = 1; age <= 63; ++age) {
+    blast.update();
+    canvas.clear();
+    blast.draw(canvas);
+    const DrawCall& disc = canvas.calls.at(0);
+    int radius = 0;
+    for (const Point& p : disc.points) radius = std::max(radius, std::abs(p.x - 200));
+    EXPECT_NEAR(radius, age, age == 1 || age == 63 ? 0 : 1) << "age " << age;
+    if (!colours.count(age)) continue;
+    EXPECT_EQ(disc.brush, colours.at(age)) << "age " << age;
+    EXPECT_EQ(disc.pen, colours.at(age)) << "age " << age;
   }
-  EXPECT_EQ(world.lifecount, 1);
-  EXPECT_EQ(world.nodeathbonus.getLostLife(), 1);
-}
-
-TEST_F(ShipLoss, LastLifeEndsTheGameWithoutABombTopUp) {
-  startLevel(1);
-  world.lifecount = 0;
-  world.bombcount = 0;
-  makeShipNormal();
-  destroyplayer(world);
-  EXPECT_EQ(world.lifecount, -1);
-  EXPECT_EQ(world.bombcount, 0);
-  EXPECT_TRUE(ship().is_gameover());
-  EXPECT_EQ(world.nodeathbonus.getLostLife(), 1);
-}
-
-TEST_F(ShipLoss, NextShipHasAtLeastOneBomb) {
-  startLevel(1);
-  world.bombcount = 0;
-  makeShipNormal();
-  destroyplayer(world);
-  EXPECT_EQ(world.bombcount, 1);
-  EXPECT_FALSE(ship().is_gameover());
-  world.bombcount = 2;
-  makeShipNormal();
-  destroyplayer(world);
-  EXPECT_EQ(world.bombcount, 2);
-  EXPECT_EQ(world.lifecount, 0);
+  EXPECT_EQ(world.delosprites.size(), 0);
+  blast.update();  // drawn once more at 63 in the frame it asks to go
+  EXPECT_EQ(world.delosprites.size(), 1);
 }
 
 }  // namespace

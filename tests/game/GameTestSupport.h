@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <set>
@@ -11,6 +12,7 @@
 
 #include "controls/ControlSource.h"
 #include "game/Clock.h"
+#include "game/Highscores.h"
 #include "game/World.h"
 #include "player/PlayerSprite.h"
 #include "shell/UpdateBridge.h"
@@ -28,49 +30,13 @@ class HeldKeys final : public ControlSource {
 // Who did what, in order, across all probes of a test.
 using EventLog = std::vector<std::string>;
 
-// A boss under the test's full control.
-class FakeBoss : public EnemyBaseSprite {
+// A sprite that logs its updates and draws, draws its name as a text and can act on update; as
+// the boss it is under the test's full control.
+class Probe : public EnemyBaseSprite {
  public:
-  FakeBoss(double x, double y, EventLog* log = nullptr) : x(x), y(y), log(log) {}
-  void update() override {
-    ++updates;
-    if (log) log->push_back("update:boss");
-  }
-  void draw(Canvas& canvas) override {
-    canvas.text(0, 0, "boss", 0);
-    if (log) log->push_back("draw:boss");
-  }
-  double get_x() const override { return x; }
-  double get_y() const override { return y; }
-  int get_hitsize() const override { return hitsize; }
-  void destroy() override {}
-  bool damage(int points) override {
-    ++damageCalls;
-    if (!hittable) return false;
-    life -= points;
-    return true;
-  }
-  bool isdead() const override { return dead; }
-  int get_life() const override { return life; }
-
-  double x;
-  double y;
-  int hitsize = 30;
-  int life = 100;
-  bool hittable = true;
-  bool dead = false;
-  int damageCalls = 0;
-  int updates = 0;
-  EventLog* log;
-};
-
-// A sprite that logs its updates and draws, draws its name as a text, and can act on update.
-class ProbeSprite : public MyHitSprite {
- public:
-  ProbeSprite(std::string name, double x, double y, EventLog* log = nullptr, int hitsize = 1)
+  Probe(std::string name, double x, double y, EventLog* log = nullptr, int hitsize = 1)
       : name(std::move(name)), x(x), y(y), hitsize(hitsize), log(log) {}
   void update() override {
-    ++updates;
     if (log) log->push_back("update:" + name);
     if (onUpdate) onUpdate(*this);
   }
@@ -81,28 +47,35 @@ class ProbeSprite : public MyHitSprite {
   double get_x() const override { return x; }
   double get_y() const override { return y; }
   int get_hitsize() const override { return hitsize; }
+  void destroy() override {}
+  bool damage(int points) override {
+    if (hittable) life -= points;
+    return hittable;
+  }
+  bool isdead() const override { return dead; }
+  int get_life() const override { return life; }
 
   std::string name;
-  double x;
-  double y;
+  double x, y;
   int hitsize;
   EventLog* log;
-  int updates = 0;
-  std::function<void(ProbeSprite&)> onUpdate;
+  std::function<void(Probe&)> onUpdate;
+  int life = 100;
+  bool hittable = true, dead = false;
 };
 
 // The names of the probes in a list, first to last.
 inline std::vector<std::string> namesIn(const SpriteList& list) {
   std::vector<std::string> names;
   for (SpriteNode* node = list.get_first(); node; node = node->get_next()) {
-    auto* probe = dynamic_cast<ProbeSprite*>(node->get_vec());
+    auto* probe = dynamic_cast<Probe*>(node->get_vec());
     names.push_back(probe ? probe->name : "?");
   }
   return names;
 }
 
-// A world in the game scene at a chosen level, with a virtual clock, test-held keys, a highscore
-// file of its own and the real level set-up, its boss then replaced by a FakeBoss (or none).
+// A world fighting level 1 against a probe boss, with a virtual clock, test-held keys and a
+// highscore file of its own.
 class GameSceneTest : public ::testing::Test {
  protected:
   GameSceneTest() {
@@ -114,44 +87,27 @@ class GameSceneTest : public ::testing::Test {
         std::filesystem::temp_directory_path() /
         (std::string("kelvaron-game-") + info->test_suite_name() + "-" + info->name() + ".csv");
     std::filesystem::remove(world.highscoreFile);
+    startLevel(1);
   }
-  ~GameSceneTest() override {
-    // Requests made outside a frame were never committed; the world would not delete them.
-    World::makeCurrent(world);
-    dropRequests();
-    std::filesystem::remove(world.highscoreFile);
-  }
+  ~GameSceneTest() override { std::filesystem::remove(world.highscoreFile); }
 
-  // Starts the level as the bridge would, then puts in a fake boss with nothing pending.
-  FakeBoss& startLevel(int level, double bossX = 400, double bossY = 100) {
-    World::makeCurrent(world);
+  // Starts the level as the bridge would, with the real level set-up, then puts in a probe boss.
+  Probe& startLevel(int level) {
     world.UB.nowlevel = level;
     world.UB.scene = updategame;
     world.initialize(level);
-    world.es = std::make_unique<FakeBoss>(bossX, bossY, &log);
-    dropRequests();
+    world.es = std::make_unique<Probe>("boss", 400, 100, &log, 30);
     return boss();
   }
 
-  FakeBoss& boss() { return static_cast<FakeBoss&>(*world.es); }
-  PlayerSprite& ship() { return *world.psp; }
-
-  void dropRequests() {
-    MySprite* sprite = nullptr;
-    while (world.addesprites.pop(sprite)) delete sprite;
-    while (world.addpsprites.pop(sprite)) delete sprite;
-    while (world.addosprites.pop(sprite)) delete sprite;
-    while (world.delesprites.pop(sprite)) {
-    }
-    while (world.delpsprites.pop(sprite)) {
-    }
-    while (world.delosprites.pop(sprite)) {
-    }
+  Probe& boss() { return static_cast<Probe&>(*world.es); }
+  PlayerSprite& ship() const { return *world.psp; }
+  Point shipAt() const {
+    return {static_cast<int>(ship().get_x()), static_cast<int>(ship().get_y())};
   }
 
   // Runs the ship's own state machine until it is normal (count 0), outside any frame.
   void makeShipNormal() {
-    World::makeCurrent(world);
     while (ship().get_state() != &PlayerSprite::updatenormal) ship().update();
   }
 
@@ -164,17 +120,24 @@ class GameSceneTest : public ::testing::Test {
   void frames(int n) {
     for (int i = 0; i < n; ++i) frame();
   }
-  // Whole seconds on the virtual clock.
   void advanceSeconds(int seconds) { clock.setFrame(clock.frame() + 100 * seconds); }
 
   void hold(Key key) { keys.held.insert(key); }
   void release(Key key) { keys.held.erase(key); }
 
-  ProbeSprite* addProbe(SpriteList& list, const std::string& name, double x, double y,
-                        int hitsize = 1) {
-    auto* probe = new ProbeSprite(name, x, y, &log, hitsize);
+  Probe* addProbe(SpriteList& list, const std::string& name, double x, double y, int hitsize = 1) {
+    auto* probe = new Probe(name, x, y, &log, hitsize);
     list.push_last(probe);
     return probe;
+  }
+
+  // The best record of the highscore file, which a recorded game is written to at once.
+  Highscore savedBest() const {
+    std::ifstream file(world.highscoreFile);
+    std::string line;
+    Highscore saved;
+    EXPECT_TRUE(std::getline(file, line) && HighscoreTable::parseLine(line, saved));
+    return saved;
   }
 
   World world;

@@ -1,78 +1,61 @@
-#include <gtest/gtest.h>
+#include <tuple>
 
 #include "GameTestSupport.h"
 
 namespace {
 
-class PlayerShip : public GameSceneTest {
- protected:
-  // The frame numbers, counted from 1, in which a shot was requested while fire is held.
-  std::vector<int> shotFrames(int frameCount) {
-    std::vector<int> fired;
-    for (int i = 1; i <= frameCount; ++i) {
-      const int before = world.psl.get_count();
-      frame();
-      if (world.psl.get_count() > before) fired.push_back(i);
-    }
-    return fired;
-  }
-};
+class PlayerShip : public GameSceneTest {};
 
 TEST_F(PlayerShip, FirstShotInTheFourthFrameAfterTurningNormalThenEveryThird) {
-  startLevel(1);
   hold(Key::Z);
-  // A new ship regenerates for 91 frames: no shot, and normal at the end of the 91st.
-  frames(90);
-  EXPECT_STREQ(ship().state_name(), "regen");
-  frame();
-  EXPECT_STREQ(ship().state_name(), "normal");
-  EXPECT_EQ(world.psl.get_count(), 0);
-  EXPECT_EQ(shotFrames(10), (std::vector<int>{4, 7, 10}));
+  frames(91);  // a new ship regenerates, unable to fire, for 91 frames
+  std::string shotsInFlight;
+  for (int i = 0; i < 10; ++i) {
+    frame();
+    shotsInFlight += std::to_string(world.psl.get_count());
+  }
+  EXPECT_EQ(shotsInFlight, "0001112223");
 }
 
-TEST_F(PlayerShip, LossTakesThreeThenSixtyOneThenNinetyOneFrames) {
-  startLevel(1);
-  makeShipNormal();
-  ASSERT_TRUE(ship().destroy(3));
-  frames(3);
-  EXPECT_EQ(world.osl.get_count(), 3);  // one blast per exploding frame
-  EXPECT_STREQ(ship().state_name(), "wait");
-  frames(60);
-  EXPECT_STREQ(ship().state_name(), "wait");
-  frame();
-  EXPECT_STREQ(ship().state_name(), "regen");
-  frames(90);
-  EXPECT_STREQ(ship().state_name(), "regen");
-  frame();
-  EXPECT_STREQ(ship().state_name(), "normal");
-}
-
-TEST_F(PlayerShip, NeitherDrawnNorMovedWhileExplodingOrWaiting) {
-  startLevel(1);
+TEST_F(PlayerShip, LossTakes3Then61Then91FramesAndTheShipComesBackWhereItWasLost) {
   makeShipNormal();
   ASSERT_TRUE(ship().destroy(3));
   hold(Key::Left);
-  for (int i = 0; i < 64; ++i) {
-    frame();
-    EXPECT_EQ(ship().get_x(), 400) << "frame " << i + 1;
+  const std::tuple<int, const char*, int> steps[] = {
+      {3, "wait", 400}, {61, "regen", 400}, {90, "regen", 130}, {1, "normal", 127}};
+  for (const auto& [n, state, x] : steps) {
+    frames(n);
+    EXPECT_STREQ(ship().state_name(), state);
+    EXPECT_EQ(ship().get_x(), x);
   }
-  EXPECT_STREQ(ship().state_name(), "regen");
-  frame();
-  EXPECT_EQ(ship().get_x(), 397);  // it comes back where it was lost, and moves again
 }
 
-TEST_F(PlayerShip, AfterTheGameEndsTheShipWaitsForGood) {
-  startLevel(1);
-  makeShipNormal();
-  ASSERT_TRUE(ship().destroy(3));
-  ship().endgame();
-  int highestCount = 0;
-  for (int i = 0; i < 500; ++i) {
-    frame();
-    EXPECT_STREQ(ship().state_name(), i < 2 ? "destroy" : "wait");
-    highestCount = std::max(highestCount, ship().get_count());
-  }
-  EXPECT_EQ(highestCount, 60);  // counts 0 to 60, then 61 sets it back to 0
+// Two shots lie on the ship for good: only a normal ship can be hit, and the second hit of a
+// frame finds it already exploding. A new ship has at least one bomb, unless the game is over.
+TEST_F(PlayerShip, EnemyShotsTakeOneLifeFromANormalShipOnlyUntilTheLastEndsTheGame) {
+  addProbe(world.esl, "first", 400, 400, 5);
+  addProbe(world.esl, "second", 401, 400, 5);
+  world.bombcount = 0;
+  frames(90);
+  EXPECT_EQ(world.lifecount, 2);
+  frame();  // turns normal and is hit
+  EXPECT_EQ(world.lifecount, 1);
+  EXPECT_EQ(world.bombcount, 1);
+  world.bombcount = 2;
+  frames(3 + 61 + 90);  // exploding, waiting, regenerating
+  EXPECT_EQ(world.lifecount, 1);
+  EXPECT_EQ(world.esl.get_count(), 2);
+  frame();
+  EXPECT_EQ(world.lifecount, 0);
+  EXPECT_EQ(world.bombcount, 2);
+  world.bombcount = 0;
+  frames(3 + 61 + 91);
+  EXPECT_EQ(world.lifecount, -1);
+  EXPECT_EQ(world.bombcount, 0);
+  EXPECT_EQ(world.nodeathbonus.getLostLife(), 3);
+  frames(500);  // the ship never comes back to be hit again
+  EXPECT_STREQ(ship().state_name(), "wait");
+  EXPECT_EQ(world.lifecount, -1);
 }
 
 }  // namespace
