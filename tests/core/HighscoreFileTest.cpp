@@ -6,6 +6,7 @@
 
 #include "game/Highscores.h"
 #include "game/World.h"
+#include "support/ScratchDirectory.h"
 
 namespace fs = std::filesystem;
 
@@ -13,23 +14,8 @@ namespace {
 
 class HighscoreFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("kelvaron-hs-" +
-           std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    file = dir / "highscores.csv";
-  }
-  void TearDown() override { fs::remove_all(dir); }
-
   void write(const std::string& text) { std::ofstream(file, std::ios::binary) << text; }
-  std::string read() const {
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
+  std::string read() const { return readFile(file); }
   HighscoreTable loaded() {
     HighscoreTable table;
     table.load(file);
@@ -41,8 +27,9 @@ class HighscoreFileTest : public ::testing::Test {
     return result;
   }
 
-  fs::path dir;
-  fs::path file;
+  ScratchDirectory scratch;
+  const fs::path& dir = scratch.path();
+  fs::path file = dir / "highscores.csv";
 };
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "bosses/Boss.h"
 #include "game/GameScene.h"
 #include "player/PlayerSprite.h"
+#include "support/ScratchDirectory.h"
 
 namespace fs = std::filesystem;
 
@@ -15,19 +16,8 @@ namespace {
 
 class SimRunnerTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("kelvaron-sim-" +
-           std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    previous = fs::current_path();
-    fs::current_path(dir);
-  }
-  void TearDown() override {
-    fs::current_path(previous);
-    fs::remove_all(dir);
-  }
+  void SetUp() override { fs::current_path(dir); }
+  void TearDown() override { fs::current_path(previous); }
 
   std::unique_ptr<SimRunner> run(const std::string& script, SimOptions options) {
     std::istringstream in(script);
@@ -39,15 +29,11 @@ class SimRunnerTest : public ::testing::Test {
     return runner;
   }
 
-  static std::string read(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
+  static std::string read(const fs::path& file) { return readFile(file); }
 
-  fs::path dir;
-  fs::path previous;
+  ScratchDirectory scratch;
+  const fs::path& dir = scratch.path();
+  fs::path previous = fs::current_path();
 };
 
 }  // namespace
