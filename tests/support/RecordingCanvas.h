@@ -74,8 +74,6 @@ class RecordingCanvas : public Canvas {
   // Forgets the calls; the viewport origin stays as it is, as on a real surface.
   void clear() { calls.clear(); }
 
-  Point origin() const { return origin_; }
-
   std::vector<DrawCall> ofKind(Kind kind) const {
     std::vector<DrawCall> found;
     std::copy_if(calls.begin(), calls.end(), std::back_inserter(found),
@@ -86,15 +84,6 @@ class RecordingCanvas : public Canvas {
   std::size_t count(Kind kind) const {
     return static_cast<std::size_t>(std::count_if(
         calls.begin(), calls.end(), [kind](const DrawCall& call) { return call.kind == kind; }));
-  }
-
-  // The texts drawn, in order.
-  std::vector<std::string> texts() const {
-    std::vector<std::string> found;
-    for (const DrawCall& call : calls) {
-      if (call.kind == Kind::Text) found.push_back(call.text);
-    }
-    return found;
   }
 
   // The first text call with exactly this text, or null.
