@@ -388,28 +388,23 @@ bool RasterCanvas::fillMonotonePolygon(std::span<const Point> points, std::uint3
 
   // Both chains run from the top vertex down to the bottom; horizontal edges and those off the
   // surface drop out, leaving each chain's edges covering the same scanlines one after another.
+  // Walks one chain from the top vertex while it keeps going down, collecting its edges.
+  auto collectChain = [&](auto step, Edge* out) {
+    std::size_t count = 0;
+    for (std::size_t i = topIndex, k = 0; k < n && points[step(i)].y >= points[i].y;
+         ++k, i = step(i)) {
+      const Point a = points[i];
+      const Point b = points[step(i)];
+      if (makeEdge(a.x + originX_, a.y + originY_, b.x + originX_, b.y + originY_, out[count])) {
+        ++count;
+      }
+    }
+    return count;
+  };
   Edge* const falling = edges_.data();
-  std::size_t fallingCount = 0;
-  for (std::size_t i = topIndex, k = 0; k < n && points[next(i)].y >= points[i].y;
-       ++k, i = next(i)) {
-    const Point a = points[i];
-    const Point b = points[next(i)];
-    if (makeEdge(a.x + originX_, a.y + originY_, b.x + originX_, b.y + originY_,
-                 falling[fallingCount])) {
-      ++fallingCount;
-    }
-  }
+  const std::size_t fallingCount = collectChain(next, falling);
   Edge* const rising = falling + fallingCount;
-  std::size_t risingCount = 0;
-  for (std::size_t i = topIndex, k = 0; k < n && points[prev(i)].y >= points[i].y;
-       ++k, i = prev(i)) {
-    const Point a = points[i];
-    const Point b = points[prev(i)];
-    if (makeEdge(a.x + originX_, a.y + originY_, b.x + originX_, b.y + originY_,
-                 rising[risingCount])) {
-      ++risingCount;
-    }
-  }
+  const std::size_t risingCount = collectChain(prev, rising);
   if (fallingCount == 0 || risingCount == 0) return true;  // nothing on the surface
 
   // The edges are stepped in place, and the switch to a chain's next edge at a vertex is an
