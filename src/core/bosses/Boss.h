@@ -8,6 +8,9 @@ class Boss : public EnemyBaseSprite {
  public:
   virtual const char* class_name() const = 0;
   virtual const char* state_name() const = 0;
+  // The frame counter of the current state and the boss's turn, as every boss keeps them.
+  virtual int get_count() const = 0;
+  virtual double get_angle() const = 0;
 };
 
 // The names of the boss in `es`, or "" when there is none or it does not tell.

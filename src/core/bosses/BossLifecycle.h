@@ -55,7 +55,7 @@ class BossLifecycle : public Boss {
     return fightingStateName();
   }
 
-  int get_count() const { return count; }
+  int get_count() const override { return count; }
   State get_state() const { return state; }
 
   void updatebreakup() {

@@ -25,6 +25,7 @@ class Enemy5Sprite : public BossLifecycle<Enemy5Sprite> {
   double get_y() const override { return y; }
   int get_hitsize() const override { return hitsize; }
   const char* class_name() const override { return "Enemy5Sprite"; }
+  double get_angle() const override { return angle; }
 
   // Circles and fires.
   void updatenormal();

@@ -12,6 +12,9 @@ class Random {
     return static_cast<int>((state_ >> 16) & 0x7FFFu);
   }
 
+  // The generator's whole state: 1 at program start, then the last value computed.
+  std::uint32_t state() const { return state_; }
+
  private:
   std::uint32_t state_ = 1;
 };
