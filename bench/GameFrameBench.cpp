@@ -152,4 +152,74 @@ void BM_Level1BusiestDraw(benchmark::State& state) {
 }
 BENCHMARK(BM_Level1BusiestDraw)->Unit(benchmark::kMicrosecond);
 
+// Level 5 at its busiest picture: the boss turning with its arms out and all nine cells lit, the
+// ship's shots and blasts around it. The boss fires nothing.
+class Level5Fight {
+ public:
+  static constexpr int kFramesToLitCells = 750;
+
+  Level5Fight() {
+    world_.rc = {0, 0, kFieldWidth, kFieldHeight};
+    world_.windowfront = true;
+    world_.invincible = true;
+    World::makeCurrent(world_);
+    world_.UB.contgame();
+    DrawList ignored;
+    for (int i = 0; i < kFramesToLitCells; ++i) {
+      ignored.clear();
+      update(world_, ignored);
+    }
+    populate();
+  }
+
+  World& world() { return world_; }
+  void frame(Canvas& canvas) { update(world_, canvas); }
+
+ private:
+  void populate() {
+    for (int i = 0; i < 40; ++i) {
+      world_.psl.push_last(new PlayerLaserSprite(200 + 10.0 * i, 380 + 3.0 * i, 0.0, -0.5));
+    }
+    for (int i = 0; i < 20; ++i) {
+      world_.osl.push_last(new BlastSprite(300 + 10.0 * i, 120 + 6.0 * i, 30));
+    }
+  }
+
+  World world_;
+};
+
+void BM_Level5Update(benchmark::State& state) {
+  auto fight = std::make_unique<Level5Fight>();
+  DrawList discarded;
+  int frames = 0;
+  for (auto _ : state) {
+    if (++frames % kFramesPerBattle == 0) {
+      state.PauseTiming();
+      fight = std::make_unique<Level5Fight>();
+      state.ResumeTiming();
+    }
+    discarded.clear();
+    fight->frame(discarded);
+    benchmark::DoNotOptimize(discarded.size());
+  }
+  state.counters["sprites"] =
+      static_cast<double>(fight->world().psl.get_count() + fight->world().osl.get_count());
+}
+BENCHMARK(BM_Level5Update)->Unit(benchmark::kMicrosecond);
+
+void BM_Level5Draw(benchmark::State& state) {
+  Level5Fight fight;
+  DrawList frame;
+  fight.frame(frame);
+  RasterCanvas canvas(kFieldWidth, kFieldHeight);
+  for (auto _ : state) {
+    canvas.clear();
+    frame.replay(canvas);
+    benchmark::DoNotOptimize(canvas.pixels());
+    benchmark::ClobberMemory();
+  }
+  state.counters["draw_calls"] = static_cast<double>(frame.size());
+}
+BENCHMARK(BM_Level5Draw)->Unit(benchmark::kMicrosecond);
+
 }  // namespace

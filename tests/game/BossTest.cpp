@@ -7,6 +7,7 @@
 #include <tuple>
 #include <vector>
 
+#include "bosses/Boss.h"
 #include "bosses/BossFactory.h"
 #include "bosses/Enemy5.h"
 #include "game/World.h"
@@ -135,4 +136,5 @@ TEST(BossFactory, EachLevelsBossStartsAtItsOwnPoint) {
     EXPECT_EQ(boss->get_x(), x) << "level " << level;
     EXPECT_EQ(boss->get_y(), y) << "level " << level;
   }
+  EXPECT_STREQ(bossClassName(createBoss(5, rc).get()), "Enemy9Sprite");
 }
