@@ -1,8 +1,9 @@
-// The level-1 boss: where it flies, when it fires what, how it dies; and where each level's boss
-// starts.
+// How every boss dies; the level-1 boss: where it flies and when it fires what; and where each
+// level's boss starts.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <tuple>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "bosses/Boss.h"
 #include "bosses/BossFactory.h"
 #include "bosses/Enemy5.h"
+#include "bosses/Enemy6.h"
 #include "game/World.h"
 #include "support/RecordingCanvas.h"
 #include "weapons/StraightLasers.h"
@@ -26,7 +28,6 @@ class Enemy5 : public ::testing::Test {
     for (MySprite* shot = nullptr; world.addesprites.pop(shot); ++shots) world.esl.push_first(shot);
     return shots;
   }
-  int blasts() const { return world.addosprites.size(); }  // left pending for the world to free
   // Runs on, noting the frames (counted from the first update) with a single laser, and with a
   // fan of nine (with or without a single one beside it).
   void run(int frames) {
@@ -53,37 +54,58 @@ TEST_F(Enemy5, AHeavyHitTakesLifeBelowZero) {
   EXPECT_STREQ(boss.state_name(), "updatebreakup");
 }
 
-// The hit that takes the last point starts 61 break-up frames, then 5 unseen frames with one large
-// blast each, then the boss is dead for good; all the while in place, silent and unhurt by hits.
-TEST_F(Enemy5, LastPointBreaksItUpFor61FramesExplodes5TimesUnseenThenItIsDead) {
-  run(7);
-  const auto where = [&] { return std::pair(boss.get_x(), boss.get_y()); };
-  const auto lastPosition = where();
-  const auto drawn = [&] {
-    RecordingCanvas canvas;
-    boss.draw(canvas);
-    return canvas.calls.size();
+// The hit that takes the last point starts the break-up frames, then the unseen frames with one
+// large blast each, then the boss is dead for good; all the while in place, silent and unhurt.
+TEST(BossDeath, LastPointBreaksItUpExplodesUnseenThenItIsDead) {
+  struct Case {
+    const char* name;
+    std::function<std::unique_ptr<Boss>()> make;
+    int breakupFrames;
+    int destroyFrames;
   };
-  EXPECT_EQ(drawn(), 1u);
-  ASSERT_TRUE(boss.damage(199));
-  EXPECT_TRUE(boss.damage(1));
-  EXPECT_STREQ(boss.state_name(), "updatebreakup");
-  EXPECT_EQ(boss.get_count(), 0);
-  int breakupBlasts = 0;
-  for (int frame = 1; frame <= 66; ++frame) {
-    EXPECT_FALSE(boss.damage(1)) << "before update " << frame;
-    EXPECT_FALSE(boss.isdead()) << "before update " << frame;
-    EXPECT_EQ(step(), 0) << frame;
-    if (frame == 61) breakupBlasts = blasts();
-    EXPECT_EQ(where(), lastPosition) << frame;
-    EXPECT_EQ(drawn(), frame < 61 ? 1u : 0u) << "after update " << frame;
+  const Case cases[] = {
+      {"Enemy5Sprite", [] { return std::make_unique<Enemy5Sprite>(400, 100); }, 61, 5},
+      {"Enemy6Sprite", [] { return std::make_unique<Enemy6Sprite>(400, 200); }, 61, 5},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    World world;
+    const auto boss = c.make();
+    const auto step = [&] {
+      boss->update();
+      int shots = 0;
+      for (MySprite* shot = nullptr; world.addesprites.pop(shot); ++shots) delete shot;
+      return shots;
+    };
+    for (int i = 0; i < 7; ++i) step();
+    const auto where = [&] { return std::pair(boss->get_x(), boss->get_y()); };
+    const auto lastPosition = where();
+    const auto drawn = [&] {
+      RecordingCanvas canvas;
+      boss->draw(canvas);
+      return !canvas.calls.empty();
+    };
+    EXPECT_TRUE(drawn());
+    ASSERT_TRUE(boss->damage(boss->get_life() - 1));
+    EXPECT_TRUE(boss->damage(1));
+    EXPECT_STREQ(boss->state_name(), "updatebreakup");
+    EXPECT_EQ(boss->get_count(), 0);
+    const int dying = c.breakupFrames + c.destroyFrames;
+    int breakupBlasts = 0;
+    for (int frame = 1; frame <= dying; ++frame) {
+      EXPECT_FALSE(boss->damage(1)) << "before update " << frame;
+      EXPECT_FALSE(boss->isdead()) << "before update " << frame;
+      EXPECT_EQ(step(), 0) << frame;
+      if (frame == c.breakupFrames) breakupBlasts = world.addosprites.size();
+      EXPECT_EQ(where(), lastPosition) << frame;
+      EXPECT_EQ(drawn(), frame < c.breakupFrames) << "after update " << frame;
+    }
+    EXPECT_TRUE(boss->isdead());
+    for (int i = 0; i < 50; ++i) step();
+    EXPECT_TRUE(boss->isdead());
+    EXPECT_EQ(world.addosprites.size() - breakupBlasts, c.destroyFrames);
+    EXPECT_EQ(boss->get_life(), 0);
   }
-  EXPECT_TRUE(boss.isdead());
-  EXPECT_EQ(blasts() - breakupBlasts, 5);
-  run(50);
-  EXPECT_TRUE(boss.isdead());
-  EXPECT_EQ(blasts() - breakupBlasts, 5);
-  EXPECT_EQ(boss.get_life(), 0);
 }
 
 TEST_F(Enemy5, FliesTo439_101FirstThenAtFullLifeFiresSinglesEvery22AndFansAt50And100) {

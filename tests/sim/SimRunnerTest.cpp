@@ -3,8 +3,10 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include "SimRunner.h"
+#include "StateJson.h"
 #include "bosses/Boss.h"
 #include "game/GameScene.h"
 #include "player/PlayerSprite.h"
@@ -113,4 +115,39 @@ TEST_F(SimRunnerTest, LevelOneIsWonFromTheTitle) {
   auto next = run(script, options);
   EXPECT_EQ(next->world().UB.get_nowlevel(), 2);
   EXPECT_EQ(currentScreen(next->world()), GameScreen::fight);
+}
+
+// Line k of the trace is the state after k frames, without the table, with the generator's state
+// and the shots by class; writing it changes nothing in the game.
+TEST_F(SimRunnerTest, TraceHasALinePerFrameThatIsTheStateAfterThatFrame) {
+  SimOptions options;
+  options.startLevel = 2;
+  options.invincible = true;
+  options.frames = 650;  // into the barrage of red bars
+  const nlohmann::json at650 = stateJson(run("", options)->world(), 650, true);
+  options.frames = 700;
+  const nlohmann::json untraced = stateJson(run("", options)->world(), 700, true);
+  options.trace = dir / "trace.jsonl";
+  const nlohmann::json traced = stateJson(run("", options)->world(), 700, true);
+  EXPECT_EQ(traced, untraced);
+
+  std::ifstream in(options.trace);
+  std::vector<nlohmann::json> lines;
+  for (std::string line; std::getline(in, line);) lines.push_back(nlohmann::json::parse(line));
+  ASSERT_EQ(lines.size(), 700u);
+  EXPECT_EQ(lines[0]["boss"]["count"], 1);
+  EXPECT_EQ(lines[0]["boss"]["gap"], 0);
+  nlohmann::json line = lines[649];
+  EXPECT_EQ(line["boss"]["class"], "Enemy6Sprite");
+  EXPECT_EQ(line["boss"]["gap"], 99);
+  EXPECT_GT(line["shots"]["RedRapidLaserSprite"], 0);
+  EXPECT_GT(line["random"], 1u);
+  for (const char* field : {"count", "angle", "vx", "vy", "gap"}) {
+    EXPECT_TRUE(line["boss"].contains(field)) << field;
+  }
+  line.erase("random");
+  line.erase("shots");
+  nlohmann::json expected = at650;
+  expected.erase("highscores");
+  EXPECT_EQ(line, expected);
 }

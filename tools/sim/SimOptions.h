@@ -16,7 +16,8 @@ struct SimOptions {
   std::filesystem::path png;      // the last frame
   int pngEvery = 0;               // every K-th frame into pngDir
   std::filesystem::path pngDir;
-  std::string state;   // JSON state after the last frame: a file, or "-" for stdout
-  int startLevel = 0;  // 0: start on the title screen
+  std::string state;            // JSON state after the last frame: a file, or "-" for stdout
+  std::filesystem::path trace;  // one JSON state a line after every frame
+  int startLevel = 0;           // 0: start on the title screen
   bool invincible = false;
 };

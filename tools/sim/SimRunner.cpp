@@ -1,6 +1,7 @@
 #include "SimRunner.h"
 
 #include "PngWriter.h"
+#include "StateJson.h"
 #include "shell/UpdateBridge.h"
 
 namespace {
@@ -48,10 +49,31 @@ bool SimRunner::writeFramePng(std::int64_t frame, std::string& error) const {
   return writePng(canvas_, options_.pngDir / name, error);
 }
 
+// The trace streams to its file line by line, so a long run holds no more than one frame of it.
+bool SimRunner::openTrace(std::string& error) {
+  if (options_.trace.empty()) return true;
+  trace_.open(options_.trace, std::ios::binary);
+  if (!trace_) error = "cannot write trace file " + options_.trace.string();
+  return static_cast<bool>(trace_);
+}
+
+void SimRunner::traceFrame() {
+  if (trace_.is_open()) trace_ << traceJson(world_, framesRun_, running()).dump() << '\n';
+}
+
+bool SimRunner::closeTrace(std::string& error) {
+  if (!trace_.is_open()) return true;
+  trace_.close();
+  if (!trace_) error = "cannot write trace file " + options_.trace.string();
+  return static_cast<bool>(trace_);
+}
+
 bool SimRunner::run(std::string& error) {
+  if (!openTrace(error)) return false;
   for (std::int64_t frame = 0; frame < options_.frames; ++frame) {
     runFrame(frame);
     framesRun_ = frame + 1;
+    traceFrame();
     if (options_.pngEvery > 0 && framesRun_ % options_.pngEvery == 0 &&
         !writeFramePng(frame, error)) {
       return false;
@@ -59,6 +81,7 @@ bool SimRunner::run(std::string& error) {
     if (world_.windowDestroyed()) break;
   }
   world_.shutdown();
+  if (!closeTrace(error)) return false;
   if (!options_.png.empty() && !writePng(canvas_, options_.png, error)) return false;
   return true;
 }

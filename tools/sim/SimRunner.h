@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <fstream>
 #include <string>
 
 #include "InputTimeline.h"
@@ -28,6 +29,9 @@ class SimRunner {
   void startLevel(int level);
   void runFrame(std::int64_t frame);
   bool writeFramePng(std::int64_t frame, std::string& error) const;
+  bool openTrace(std::string& error);
+  void traceFrame();
+  bool closeTrace(std::string& error);
 
   SimOptions options_;
   InputTimeline timeline_;
@@ -36,4 +40,5 @@ class SimRunner {
   World world_;
   RasterCanvas canvas_;
   std::int64_t framesRun_ = 0;
+  std::ofstream trace_;
 };

@@ -69,6 +69,7 @@ int main(int argc, char** argv) {
       ->check(CLI::PositiveNumber);
   app.add_option("--png-dir", options.pngDir, "Directory for --png-every frames");
   app.add_option("--state", options.state, "Write the final state as JSON (- for stdout)");
+  app.add_option("--trace", options.trace, "Write the state after every frame, one JSON line each");
   app.add_option("--start-level", options.startLevel, "Start a new game at this level (1-5)")
       ->check(CLI::Range(1, 5));
   app.add_flag("--invincible", options.invincible, "Losing the ship is ignored");

@@ -1,6 +1,7 @@
 #include "bosses/BossFactory.h"
 
 #include "bosses/Enemy5.h"
+#include "bosses/Enemy6.h"
 #include "bosses/Enemy9.h"
 #include "game/World.h"
 
@@ -16,7 +17,7 @@ std::unique_ptr<EnemyBaseSprite> standInBoss(int x, int y) {
 
 std::unique_ptr<EnemyBaseSprite> createBoss(int level, const Rect& rc) {
   switch (level) {
-    case 2: return standInBoss(400, 200);           // Enemy6Sprite replaces it
+    case 2: return std::make_unique<Enemy6Sprite>(400, 200);
     case 3: return standInBoss(400, 200);           // Enemy7Sprite replaces it
     case 4: return standInBoss(rc.right / 2, 180);  // Enemy8Sprite replaces it
     case 5: return std::make_unique<Enemy9Sprite>(rc.right / 2, 180);

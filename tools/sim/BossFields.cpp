@@ -1,0 +1,12 @@
+#include "BossFields.h"
+
+#include "bosses/Boss.h"
+#include "bosses/Enemy6.h"
+
+void addBossFields(const EnemyBaseSprite& boss, nlohmann::json& out) {
+  const auto* named = dynamic_cast<const Boss*>(&boss);
+  if (!named) return;
+  out["count"] = named->get_count();
+  out["angle"] = named->get_angle();
+  if (const auto* enemy6 = dynamic_cast<const Enemy6Sprite*>(&boss)) addEnemy6Fields(*enemy6, out);
+}
