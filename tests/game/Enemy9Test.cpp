@@ -77,27 +77,36 @@ TEST_F(Enemy9, FirstFrameIsDrawnTurnedBy0_005WithFoldedArms) {
   for (std::size_t i = 19; i < 28; ++i) EXPECT_EQ(calls[i].points.size(), 10u) << i;
 }
 
-// Both segments of every arm climb one value a frame from count 100, 0.7 pixels a value.
-TEST_F(Enemy9, ArmsUnfoldFromCount100To200InWholePixels) {
-  struct Stage {
+// From count 100 both segments of every arm climb one value a frame, 0.7 whole pixels a value; red
+// cells light at 300 and go out from 400, yellow at 500 and 600, light blue from 700 for good.
+TEST_F(Enemy9, ScriptUnfoldsTheArmsAndLightsTheCellsOnTheFrameCounter) {
+  struct Check {
     int frames, value;
     double length;
+    int color, dir;
   };
+  const Check checks[] = {{100, 0, 0, 0, 0},    {101, 1, 0, 0, 0},    {103, 3, 2, 0, 0},
+                          {150, 50, 35, 0, 0},  {200, 100, 70, 0, 0}, {300, 100, 70, 0, 0},
+                          {301, 100, 70, 1, 1}, {330, 100, 70, 1, 0}, {401, 100, 70, 1, -1},
+                          {430, 100, 70, 0, 0}, {501, 100, 70, 2, 1}, {601, 100, 70, 2, -1},
+                          {701, 100, 70, 3, 1}, {2000, 100, 70, 3, 0}};
   int done = 0;
-  for (const Stage& stage : {Stage{100, 0, 0}, Stage{101, 1, 0}, Stage{103, 3, 2},
-                             Stage{150, 50, 35}, Stage{200, 100, 70}, Stage{1000, 100, 70}}) {
-    run(stage.frames - done);
-    done = stage.frames;
-    for (int arm = 0; arm < 9; ++arm) {
-      SCOPED_TRACE("count " + std::to_string(done) + ", arm " + std::to_string(arm));
-      const Enemy9Image& image = boss.get_image();
-      EXPECT_EQ(image.inner_position(arm).current, stage.value);
-      EXPECT_EQ(image.outer_position(arm).current, stage.value);
-      const double innerTip = tipX(image.arm(arm).get_inner());
-      EXPECT_NEAR(innerTip, stage.length, 1e-9);
-      EXPECT_NEAR(image.arm(arm).reach() - innerTip, stage.length, 1e-9);
+  for (const Check& check : checks) {
+    run(check.frames - done);
+    done = check.frames;
+    const Enemy9Image& image = boss.get_image();
+    for (int i = 0; i < 9; ++i) {
+      SCOPED_TRACE("count " + std::to_string(done) + ", arm and cell " + std::to_string(i));
+      EXPECT_EQ(image.inner_position(i).current, check.value);
+      EXPECT_EQ(image.outer_position(i).current, check.value);
+      const double innerTip = tipX(image.arm(i).get_inner());
+      EXPECT_NEAR(innerTip, check.length, 1e-9);
+      EXPECT_NEAR(image.arm(i).reach() - innerTip, check.length, 1e-9);
+      EXPECT_EQ(image.get_body().cell(i).get_color(), check.color);
+      EXPECT_EQ(image.get_body().cell(i).get_glowdir(), check.dir);
     }
   }
+  EXPECT_EQ(boss.get_count(), 2000);
 }
 
 TEST(Enemy9Image, UnfoldArmTakesTargetsFrom0To100OneByOneForArms0To8) {
@@ -213,26 +222,6 @@ TEST(Enemy9BodyImage, PatternsGroupTheCellsByNumberModulo3) {
     ASSERT_EQ(canvas.calls.size(), 2u);
     EXPECT_EQ(canvas.calls[1].points, points) << "shape " << shape;
   }
-}
-
-// Red at count 300 put out at 400, yellow at 500 put out at 600, light blue from 700 for good.
-TEST_F(Enemy9, GlowScriptRunsOnTheFrameCounter) {
-  struct Check {
-    int frames, color, dir;
-  };
-  int done = 0;
-  for (const Check& check :
-       {Check{300, 0, 0}, Check{301, 1, 1}, Check{330, 1, 0}, Check{401, 1, -1}, Check{430, 0, 0},
-        Check{501, 2, 1}, Check{601, 2, -1}, Check{701, 3, 1}, Check{2000, 3, 0}}) {
-    run(check.frames - done);
-    done = check.frames;
-    for (int i = 0; i < 9; ++i) {
-      const Enemy9BodyCellImage& cell = boss.get_image().get_body().cell(i);
-      EXPECT_EQ(cell.get_color(), check.color) << "count " << done << " cell " << i;
-      EXPECT_EQ(cell.get_glowdir(), check.dir) << "count " << done << " cell " << i;
-    }
-  }
-  EXPECT_EQ(boss.get_count(), 2000);
 }
 
 // The 750th point starts the break-up: 201 frames drawn, small blasts over body and arms; then 9
