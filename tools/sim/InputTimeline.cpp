@@ -5,12 +5,16 @@
 
 namespace {
 
-std::optional<Key> keyNamed(const std::string& name) {
+const std::map<std::string, Key>& keyNames() {
   static const std::map<std::string, Key> kNames = {
       {"up", Key::Up}, {"down", Key::Down}, {"left", Key::Left},   {"right", Key::Right},
       {"z", Key::Z},   {"x", Key::X},       {"shift", Key::Shift}, {"space", Key::Space}};
-  auto it = kNames.find(name);
-  if (it == kNames.end()) return std::nullopt;
+  return kNames;
+}
+
+std::optional<Key> keyNamed(const std::string& name) {
+  auto it = keyNames().find(name);
+  if (it == keyNames().end()) return std::nullopt;
   return it->second;
 }
 
@@ -73,4 +77,14 @@ const std::set<Key>& InputTimeline::heldAt(std::int64_t frame) const {
   auto it = changes_.upper_bound(frame);
   if (it == changes_.begin()) return kNothing;
   return std::prev(it)->second;
+}
+
+std::string InputTimeline::formatControls(const std::set<Key>& keys) {
+  std::string text;
+  for (const auto& [name, key] : keyNames()) {
+    if (keys.count(key) == 0) continue;
+    if (!text.empty()) text += ',';
+    text += name;
+  }
+  return text.empty() ? "-" : text;
 }

@@ -17,6 +17,9 @@ class InputTimeline {
   // Parses the whole script; on a bad line returns nullopt and a message naming the line.
   static std::optional<InputTimeline> parse(std::istream& in, std::string& error);
 
+  // The CONTROLS field for a set of held controls, as parse reads it back.
+  static std::string formatControls(const std::set<Key>& keys);
+
   // The controls held in a frame (nothing before the first line).
   const std::set<Key>& heldAt(std::int64_t frame) const;
 

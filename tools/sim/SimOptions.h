@@ -24,6 +24,7 @@ struct SimOptions {
   std::uint32_t seed = 0;  // varies the autopilot's choices
   double noise = 0.0;      // chance per frame of random controls instead of the autopilot's
   bool untilEnd = false;   // stop once the level is won or the game is lost
-  std::filesystem::path memoryLog;  // every 1,000 frames: frame, live sprites, resident kB
-  std::filesystem::path profile;    // per frame: update and drawing times, in nanoseconds
+  std::filesystem::path memoryLog;    // every 1,000 frames: frame, live sprites, resident kB
+  std::filesystem::path profile;      // per frame: update and drawing times, in nanoseconds
+  std::filesystem::path recordInput;  // the controls held, as an input file for --input
 };

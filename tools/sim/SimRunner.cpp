@@ -40,7 +40,9 @@ void SimRunner::startLevel(int level) {
 
 void SimRunner::runFrame(std::int64_t frame) {
   clock_.setFrame(frame);
-  controls_.hold(autopilot_ ? autopilot_->decide(world_) : timeline_.heldAt(frame));
+  const std::set<Key>& held = autopilot_ ? autopilot_->decide(world_) : timeline_.heldAt(frame);
+  controls_.hold(held);
+  recordControls(frame, held);
   const bool unfocused =
       options_.unfocusedFrom && frame >= *options_.unfocusedFrom && frame <= options_.unfocusedTo;
   world_.windowfront = !unfocused;
@@ -100,6 +102,13 @@ bool SimRunner::closeTrace(std::string& error) {
   return static_cast<bool>(trace_);
 }
 
+// Writes a line whenever the held controls change, so the run can be played again with --input.
+void SimRunner::recordControls(std::int64_t frame, const std::set<Key>& held) {
+  if (!recordedInput_.is_open() || lastRecorded_ == held) return;
+  recordedInput_ << frame << ' ' << InputTimeline::formatControls(held) << '\n';
+  lastRecorded_ = held;
+}
+
 // For soak runs: whether the sprites in play stay bounded and the memory flat.
 void SimRunner::logMemory() {
   if (!memoryLog_.is_open() || framesRun_ % 1000 != 0) return;
@@ -109,6 +118,13 @@ void SimRunner::logMemory() {
 
 bool SimRunner::run(std::string& error) {
   if (!openTrace(error)) return false;
+  if (!options_.recordInput.empty()) {
+    recordedInput_.open(options_.recordInput);
+    if (!recordedInput_) {
+      error = "cannot write input file " + options_.recordInput.string();
+      return false;
+    }
+  }
   if (!options_.profile.empty()) {
     profile_.open(options_.profile);
     if (!profile_) {

@@ -39,6 +39,7 @@ class SimRunner {
   bool closeTrace(std::string& error);
   void logMemory();
   void profiledFrame();
+  void recordControls(std::int64_t frame, const std::set<Key>& held);
 
   SimOptions options_;
   InputTimeline timeline_;
@@ -51,5 +52,7 @@ class SimRunner {
   std::ofstream trace_;
   std::ofstream memoryLog_;
   std::ofstream profile_;
+  std::ofstream recordedInput_;
+  std::optional<std::set<Key>> lastRecorded_;
   DrawList drawList_;
 };

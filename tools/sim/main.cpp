@@ -84,6 +84,8 @@ int main(int argc, char** argv) {
                  "Every 1,000 frames write: frame, live sprites, resident kB");
   app.add_option("--profile", options.profile,
                  "Write one line per frame: update and drawing time in nanoseconds");
+  app.add_option("--record-input", options.recordInput,
+                 "Write the controls held (e.g. the autopilot's) as an input file for --input");
   CLI11_PARSE(app, argc, argv);
 
   if (!unfocused.empty() && !parseRange(unfocused, options)) {
