@@ -215,8 +215,37 @@ else
   cat "$dir/stderr.log"
 fi
 
-# --- 6. --help. ---
+# --- 6. --help, and a bad option: status 2 before any window opens. ---
 if "$kelvaron" --help | grep -q -- --frame-log; then pass "--help"; else fail "--help"; fi
+status=0
+timeout 10 "$kelvaron" --scale 9 2>"$work/bad-option.log" || status=$?
+if ((status == 2)) && grep -q '^kelvaron: --scale' "$work/bad-option.log"; then
+  pass "bad option: status 2, \"$(head -n1 "$work/bad-option.log")\""
+else
+  fail "bad option: status $status"
+  cat "$work/bad-option.log"
+fi
+
+# --- 7. A resized window: the title whole and centred, black bars on the left and right. ---
+dir=$(new_scratch resized)
+start_game "$dir"
+window=$(game_window)
+xdotool windowmove --sync "$window" 0 0  # wholly on the 1024-pixel screen, to be read back whole
+xdotool windowsize --sync "$window" 1000 571
+sleep 0.4
+import -window "$window" "$work/resized.png"
+size=$(identify -format %wx%h "$work/resized.png")
+if [[ "$size" == 1000x571 ]]; then pass "window resized to $size"; else fail "window is $size"; fi
+expect_at_least "black bar on the left" "$(pixels_of "$work/resized.png" 000000 100x571+0+0)" \
+  $((100 * 571))
+expect_at_least "black bar on the right" "$(pixels_of "$work/resized.png" 000000 100x571+900+0)" \
+  $((100 * 571))
+# The selection frame around "New Game" moves right by the left bar's width, 103 pixels.
+expect_at_least "selection frame on New Game, shifted by the bar" \
+  "$(pixels_of "$work/resized.png" 00FF00 86x3+198+195)" 60
+kill -TERM "$game_pid"
+await_exit 5
+expect_clean_exit "$dir" "resized window" "$status"
 
 if ((failures > 0)); then
   echo "window test: $failures failed"

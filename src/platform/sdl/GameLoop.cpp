@@ -6,19 +6,29 @@
 #include "FrameTicker.h"
 #include "GameWindow.h"
 #include "RasterCanvas.h"
+#include "SdlControlSource.h"
 #include "game/World.h"
 #include "shell/UpdateBridge.h"
 
 namespace {
 
+bool fullscreenKey(const SDL_KeyboardEvent& key) {
+  if (key.repeat) return false;
+  const SDL_Keycode code = key.keysym.sym;
+  return code == SDLK_F11 ||
+         ((code == SDLK_RETURN || code == SDLK_KP_ENTER) && (key.keysym.mod & KMOD_ALT) != 0);
+}
+
 // Handles the events that arrived since the last frame (which also refreshes the keyboard and
 // joystick state the controls read); true when the window was asked to close.
-bool closeRequested() {
+bool handleEvents(GameWindow& window, SdlControlSource* controls) {
   bool close = false;
   SDL_Event event;
   while (SDL_PollEvent(&event)) {
     if (event.type == SDL_QUIT) close = true;
     if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE) close = true;
+    if (event.type == SDL_KEYDOWN && fullscreenKey(event.key)) window.toggleFullscreen();
+    if (controls) controls->handle(event);
   }
   return close;
 }
@@ -32,11 +42,12 @@ void runOneFrame(World& world, GameWindow& window, RasterCanvas& canvas) {
 
 }  // namespace
 
-void runFrames(World& world, GameWindow& window, RasterCanvas& canvas, FrameLog* log) {
+void runFrames(World& world, GameWindow& window, RasterCanvas& canvas, FrameLog* log,
+               SdlControlSource* controls) {
   FrameTicker ticker(FrameTicker::Clock::now());
   for (;;) {
     sleepUntil(ticker.due());
-    if (closeRequested()) break;
+    if (handleEvents(window, controls)) break;
     const auto started = FrameTicker::Clock::now();
     ticker.frameStarted(started);
     runOneFrame(world, window, canvas);

@@ -3,9 +3,12 @@
 class FrameLog;
 class GameWindow;
 class RasterCanvas;
+class SdlControlSource;
 class World;
 
 // Runs one frame per tick until the window's close box or the title's "Quit", then writes the
 // highscores. Frames go on while the window is in the background or minimised; the controls then
-// read as released.
-void runFrames(World& world, GameWindow& window, RasterCanvas& canvas, FrameLog* log);
+// read as released. F11 and Alt+Enter switch fullscreen; controllers plugged in or out reach the
+// controls when given.
+void runFrames(World& world, GameWindow& window, RasterCanvas& canvas, FrameLog* log,
+               SdlControlSource* controls = nullptr);

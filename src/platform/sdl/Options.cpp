@@ -1,13 +1,33 @@
 #include "Options.h"
 
 #include <CLI/CLI.hpp>
+#include <iostream>
+
+#ifndef KELVARON_VERSION
+#define KELVARON_VERSION "unknown"
+#endif
+
+namespace {
+
+constexpr int kBadCommandLine = 2;
+
+}  // namespace
 
 std::optional<int> parseOptions(int argc, char** argv, Options& options) {
   CLI::App app{
       "Kelvaron: a boss-rush shoot-'em-up drawn with vector shapes.\n"
       "Arrow keys move, Z fires and confirms, X sets off a bomb, Space leaves a result "
-      "screen.\nHighscores are kept in highscores.csv in the working directory."};
+      "screen;\na game controller works too. F11 or Alt+Enter switches fullscreen.\n"
+      "Highscores are kept in highscores.csv in the working directory (in "
+      "~/.local/share/kelvaron/\nwhen that cannot be written)."};
   app.name("kelvaron");
+  app.set_version_flag("--version", std::string("kelvaron ") + KELVARON_VERSION);
+  app.add_option("--scale", options.look.scale, "Start with the window N times the game's size")
+      ->option_text("N (1 to 4)")
+      ->check(CLI::Range(1, 4));
+  app.add_flag("--smooth", options.look.smooth,
+               "Scale the picture with linear filtering instead of crisp pixels");
+  app.add_flag("--fullscreen", options.look.fullscreen, "Start in desktop fullscreen");
   app.add_option(
          "--frame-log", options.frameLog,
          "Write one line per frame to FILE: its start on the steady clock and how long it took, "
@@ -15,8 +35,13 @@ std::optional<int> parseOptions(int argc, char** argv, Options& options) {
       ->option_text("FILE");
   try {
     app.parse(argc, argv);
+  } catch (const CLI::CallForHelp& help) {
+    return app.exit(help);
+  } catch (const CLI::CallForVersion& version) {
+    return app.exit(version);
   } catch (const CLI::ParseError& error) {
-    return app.exit(error);
+    std::cerr << "kelvaron: " << error.what() << "\n\n" << app.help();
+    return kBadCommandLine;
   }
   return std::nullopt;
 }

@@ -3,10 +3,14 @@
 #include <optional>
 #include <string>
 
+#include "GameWindow.h"
+
 struct Options {
   std::string frameLog;  // empty: no log
+  WindowLook look;
 };
 
-// Reads the command line. Returns the exit status when the program should stop at once (after
-// --help, or with a message for a bad option).
+// Reads the command line. Returns the exit status when the program should stop at once: 0 after
+// --help or --version, 2 with a one-line message and the usage on stderr for an unknown option or
+// a bad value.
 std::optional<int> parseOptions(int argc, char** argv, Options& options);

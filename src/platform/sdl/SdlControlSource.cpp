@@ -33,6 +33,12 @@ SdlControlSource::~SdlControlSource() {
 }
 
 bool SdlControlSource::keyHeld(Key key) const {
+  if (keyboardHeld(key)) return true;
+  const std::optional<PadReading> pad = pad_.read();
+  return pad && padHolds(*pad, key);
+}
+
+bool SdlControlSource::keyboardHeld(Key key) const {
   switch (key) {
     case Key::Up: return scancodeHeld(SDL_SCANCODE_UP);
     case Key::Down: return scancodeHeld(SDL_SCANCODE_DOWN);

@@ -26,8 +26,9 @@ SdlSystem::SdlSystem() {
   SDL_SetHint(SDL_HINT_RENDER_VSYNC, "0");
   if (SDL_Init(SDL_INIT_VIDEO) != 0) throw std::runtime_error(SDL_GetError());
   requireVisibleDriver();
-  SDL_InitSubSystem(
-      SDL_INIT_JOYSTICK);  // a failure leaves the keyboard, as a missing joystick does
+  // A failure leaves the keyboard, as a missing joystick does.
+  SDL_InitSubSystem(SDL_INIT_JOYSTICK);
+  SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
 SdlSystem::~SdlSystem() { SDL_Quit(); }

@@ -6,6 +6,7 @@
 #include "FrameLog.h"
 #include "GameLoop.h"
 #include "GameWindow.h"
+#include "HighscoreLocation.h"
 #include "Options.h"
 #include "RasterCanvas.h"
 #include "SdlControlSource.h"
@@ -21,17 +22,18 @@ constexpr int kClientHeight = 571;
 
 int play(const Options& options) {
   SdlSystem sdl;
-  GameWindow window("Kelvaron", kClientWidth, kClientHeight);
+  GameWindow window("Kelvaron", kClientWidth, kClientHeight, options.look);
   std::optional<FrameLog> log;
   if (!options.frameLog.empty()) log.emplace(options.frameLog);
 
   SdlControlSource controls;
   World world;
   world.rc = {0, 0, kClientWidth, kClientHeight};
+  world.highscoreFile = highscoreLocationHere();
   world.input.setSource(&controls);
   world.start();
   RasterCanvas canvas(kClientWidth, kClientHeight);
-  runFrames(world, window, canvas, log ? &*log : nullptr);
+  runFrames(world, window, canvas, log ? &*log : nullptr, &controls);
   return 0;
 }
 

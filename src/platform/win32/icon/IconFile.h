@@ -4,11 +4,7 @@
 #include <string>
 #include <vector>
 
-// One square picture of an icon: width x width pixels, row-major from the top, 0xAARRGGBB.
-struct IconImage {
-  int width = 0;
-  std::vector<std::uint32_t> pixels;
-};
+#include "ShipIcon.h"
 
 // The bytes of a Windows .ico file holding the images as 32-bit colour bitmaps with alpha, plus the
 // 1-bit mask that older consumers use (set where a pixel is fully transparent).
