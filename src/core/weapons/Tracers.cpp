@@ -61,12 +61,9 @@ void PHSTracerSprite::turnTowardsShip() {
   const double dy = y - ship.get_y();
   const double d = gm::sqrt(dx * dx + dy * dy);
   const double pull = age <= kPullFrames ? (kPullFrames - age) / 225.0 : 0.0;
-  double pulledX = vx;
-  double pulledY = vy;
-  if (d != 0) {
-    pulledX -= pull * dx / d;
-    pulledY -= pull * dy / d;
-  }
+  if (d == 0) return;
+  const double pulledX = vx - pull * dx / d;
+  const double pulledY = vy - pull * dy / d;
   const double s = gm::sqrt(pulledX * pulledX + pulledY * pulledY);
   if (s == 0) return;
   vx = speed * pulledX / s;
