@@ -2,6 +2,7 @@
 
 #include "bosses/Boss.h"
 #include "bosses/Enemy6.h"
+#include "bosses/Enemy8.h"
 
 void addBossFields(const EnemyBaseSprite& boss, nlohmann::json& out) {
   const auto* named = dynamic_cast<const Boss*>(&boss);
@@ -9,4 +10,5 @@ void addBossFields(const EnemyBaseSprite& boss, nlohmann::json& out) {
   out["count"] = named->get_count();
   out["angle"] = named->get_angle();
   if (const auto* enemy6 = dynamic_cast<const Enemy6Sprite*>(&boss)) addEnemy6Fields(*enemy6, out);
+  if (const auto* enemy8 = dynamic_cast<const Enemy8Sprite*>(&boss)) addEnemy8Fields(*enemy8, out);
 }
