@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "DrawList.h"
 #include "RasterCanvas.h"
 #include "game/BlastSprite.h"
 #include "game/World.h"
+#include "graphics/DrawList.h"
 #include "player/PlayerSprite.h"
 #include "shell/UpdateBridge.h"
 #include "weapons/AcceleratingShots.h"

@@ -5,10 +5,10 @@
 #include <memory>
 #include <vector>
 
-#include "DrawList.h"
 #include "RasterCanvas.h"
 #include "controls/ControlSource.h"
 #include "game/World.h"
+#include "graphics/DrawList.h"
 #include "shell/UpdateBridge.h"
 
 namespace {

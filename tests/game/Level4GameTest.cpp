@@ -49,7 +49,7 @@ TEST_F(Level4Game, WonLevelLeadsOnToLevel5WithoutTheSatellites) {
   hold(Key::Space);
   frame();
   release(Key::Space);
-  expectLevel4Gone(5, "Enemy5Sprite");
+  expectLevel4Gone(5, "Enemy9Sprite");
 }
 
 // Shot down in level 4, back to the title, and from there "New Game" or "Continue".
@@ -58,8 +58,10 @@ TEST_F(Level4Game, GameOverThenNewGameOrContinueStartsWithoutTheSatellites) {
     const char* entry;
     int downs;
     int level;
+    const char* bossClass;
   };
-  for (const Case& c : {Case{"New Game", 0, 1}, Case{"Continue", 1, 5}}) {
+  for (const Case& c :
+       {Case{"New Game", 0, 1, "Enemy5Sprite"}, Case{"Continue", 1, 5, "Enemy9Sprite"}}) {
     SCOPED_TRACE(c.entry);
     enterLevel4();
     for (int n = 0; currentScreen(world) == GameScreen::fight && n < 50000; ++n) frame();
@@ -79,7 +81,7 @@ TEST_F(Level4Game, GameOverThenNewGameOrContinueStartsWithoutTheSatellites) {
     hold(Key::Z);
     frame();
     release(Key::Z);
-    expectLevel4Gone(c.level, "Enemy5Sprite");
+    expectLevel4Gone(c.level, c.bossClass);
     EXPECT_EQ(world.lifecount, 2);
   }
 }

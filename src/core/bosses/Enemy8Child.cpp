@@ -27,7 +27,10 @@ constexpr int kDive = 460;
 // Manoeuvre 5: the satellite bobs until kCross, then crosses the field.
 constexpr int kCross = 471;
 
-// The breaking-up satellite's explosions: small ones 10 to 30, then large ones 60 to 90.
+// The breaking-up satellite's explosions, within 20 pixels of it: small ones of 10 to 30 in one
+// frame out of five on average, then large ones of 60 to 90.
+constexpr int kSpread = 40;
+constexpr int kBlastChance = 20;
 constexpr int kSmallBlast = 10;
 constexpr int kLargeBlast = 60;
 constexpr int kLargeBlastRange = 31;
@@ -389,7 +392,8 @@ void Enemy8childSprite::upd_2nrm() {
 }
 
 void Enemy8childSprite::upd_brk() {
-  maybeSpawnSmallBlast(get_x(), get_y(), kSmallBlast);
+  if (blastThisFrame(kBlastChance))
+    spawnBlast(spotNear(get_x(), get_y(), kSpread), kSmallBlast, 21);
   if (++count > kBreakupEnds) {
     state = &Enemy8childSprite::upd_dst;
     count = 0;
@@ -397,7 +401,7 @@ void Enemy8childSprite::upd_brk() {
 }
 
 void Enemy8childSprite::upd_dst() {
-  spawnBlastNear(get_x(), get_y(), kLargeBlast, kLargeBlastRange);
+  spawnBlast(spotNear(get_x(), get_y(), kSpread), kLargeBlast, kLargeBlastRange);
   if (++count >= kLargeBlasts) state = &Enemy8childSprite::upd_wait;
 }
 

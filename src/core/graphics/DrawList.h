@@ -7,7 +7,8 @@
 
 #include "graphics/Canvas.h"
 
-// A canvas that keeps the frame's drawing calls, to replay them into a RasterCanvas.
+// A canvas that keeps a frame's drawing calls, to replay them later into another canvas: so that
+// the game's update and the drawing of its picture can be timed apart.
 class DrawList : public Canvas {
  public:
   void polygon(std::span<const Point> points, OptionalColor pen, OptionalColor brush) override {
