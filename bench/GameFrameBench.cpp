@@ -12,7 +12,10 @@
 #include "shell/UpdateBridge.h"
 #include "weapons/AcceleratingShots.h"
 #include "weapons/EnemyLaserSprite.h"
+#include "weapons/OrbitingShot.h"
+#include "weapons/Pulses.h"
 #include "weapons/StraightLasers.h"
+#include "weapons/Tracers.h"
 
 namespace {
 
@@ -21,7 +24,8 @@ constexpr int kFieldHeight = 571;
 constexpr int kFramesPerBattle = 200;
 
 // Level 1 at its busiest: the boss down to its last life point and firing at its fastest, the
-// ship firing, and a screenful of every kind of enemy shot, blasts and player shots.
+// ship firing, and a screenful of every kind of enemy shot with the tracers' trails, blasts and
+// player shots.
 class Battle {
  public:
   Battle() {
@@ -62,6 +66,10 @@ class Battle {
       add(world_.esl, new BSTLaserSprite(x, y + 90, 0.5, 0.5, 0.0, 0.0));
       add(world_.esl, new PWLaserSprite(x, y + 120));
       add(world_.esl, new EnemyLTLSprite(x, y + 150, 0.0, 0.3, 0.0, 0.0));
+      add(world_.esl, new WhiteTracerSprite(x, y + 170, 0.1, 0.4));
+      add(world_.esl, new PHSTracerSprite(x, y + 180, 0.5, 1.0));
+      add(world_.esl, new YSPulseSprite(x, y + 190, 0.3, 0.6));
+      add(world_.esl, new CH7Sprite(0.3 * i));
       add(world_.psl, new PlayerLaserSprite(x, 500, 0.0, -0.5));
       add(world_.osl, new BlastSprite(x, y + 200, 30));
     }
