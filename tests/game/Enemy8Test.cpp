@@ -16,6 +16,7 @@
 #include "support/RecordingCanvas.h"
 #include "weapons/AcceleratingShots.h"
 #include "weapons/EnemyLaserSprite.h"
+#include "weapons/Pulses.h"
 #include "weapons/StraightLasers.h"
 
 namespace {
@@ -23,7 +24,7 @@ namespace {
 constexpr double kPi = 3.14159;
 constexpr int kIntroFrames = 61 + 161;
 
-enum class Kind { pellet, bar, star, pointed, arcing, bolt, other };
+enum class Kind { pellet, bar, star, pointed, arcing, bolt, pulse, other };
 
 Kind kindOf(const MySprite* shot) {
   if (dynamic_cast<const SmallLaserSprite*>(shot)) return Kind::pellet;
@@ -32,6 +33,7 @@ Kind kindOf(const MySprite* shot) {
   if (dynamic_cast<const EnemyLLSprite*>(shot)) return Kind::pointed;
   if (dynamic_cast<const EnemyLTLSprite*>(shot)) return Kind::arcing;
   if (dynamic_cast<const BSTLaserSprite*>(shot)) return Kind::bolt;
+  if (dynamic_cast<const YSPulseSprite*>(shot)) return Kind::pulse;
   return Kind::other;
 }
 
@@ -461,7 +463,8 @@ TEST_F(Level4, ManoeuvresFireTheirVolleysAtTheirFrames) {
       {249, 0, "upd_nrm1", Kind::pellet, 2, {161, 168, 175}, 20},
       {549, 3, "upd_nrm2", Kind::bar, 8, {50, 51, 52, 95, 96, 97, 140, 141, 142}, 300},
       {549, 0, "upd_nrm2", Kind::bar, 8, {50, 51, 52, 95, 96, 97, 140, 141, 142}, 300},
-      {934, 5, "upd_nrm3", Kind::star, 1, {94}, 300},
+      {934, 5, "upd_nrm3", Kind::pulse, 2, {59}, 300},  // as the count turns 60
+      {934, 5, "upd_nrm3", Kind::star, 1, {94}, 300},   // and 95
       {1234, 1, "upd_nrm4a", Kind::pointed, 5, every(84, 420, 42), 500},
       {1234, 1, "upd_nrm4a", Kind::pellet, 2, {480}, 500},
       {1234, 2, "upd_nrm4b", Kind::arcing, 2, every(60, 420, 60), 500},

@@ -7,6 +7,7 @@
 #include "player/PlayerSprite.h"
 #include "weapons/AcceleratingShots.h"
 #include "weapons/EnemyLaserSprite.h"
+#include "weapons/Pulses.h"
 #include "weapons/StraightLasers.h"
 
 namespace {
@@ -257,6 +258,12 @@ void Enemy8childSprite::upd_nrm3() {
   move();
   angle = kPi + gm::atan2(vy, vx);
   ++count;
+  if (count == 60) {
+    for (int k = 0; k < 2; ++k) {
+      const double b = k * kPi / 4 + angle + kQuarterTurn;
+      fire(new YSPulseSprite(x, y, 6 * gm::cos(b), 6 * gm::sin(b)));
+    }
+  }
   if (count == 95) fireStarAtShip();
 }
 
