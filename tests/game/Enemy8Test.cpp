@@ -491,25 +491,6 @@ TEST_F(Level4, ManoeuvresFireTheirVolleysAtTheirFrames) {
   }
 }
 
-// The downward fan of manoeuvre 4a: five pointed lasers at 3 pixels per frame, 20 degrees apart
-// about straight down, in the order of k = -2 .. 2.
-TEST_F(Level4, DownwardFanSpreadsFivePointedLasersAboutStraightDown) {
-  frames(kIntroFrames);
-  runToCount(1234);
-  std::vector<Shot> fan;
-  while (fan.empty()) {
-    for (const Shot& s : frame()) {
-      if (s.kind == Kind::pointed && s.from == 1) fan.push_back(s);
-    }
-  }
-  ASSERT_EQ(fan.size(), 5u);
-  for (int k = -2; k <= 2; ++k) {
-    const double b = k * kPi / 9 + 1.570795;
-    EXPECT_NEAR(fan[k + 2].dx, 3 * std::cos(b), 1e-12);
-    EXPECT_NEAR(fan[k + 2].dy, 3 * std::sin(b), 1e-12);
-  }
-}
-
 // The boss's death sends every satellite into a break-up of its own, 51 frames less its random
 // start count, then five large blasts, then it is dead and unseen; all the while it is drawn,
 // refuses damage and stays put. A second destroy() starts the break-up over.
