@@ -12,6 +12,7 @@
 #include "bosses/BossFactory.h"
 #include "bosses/Enemy5.h"
 #include "bosses/Enemy6.h"
+#include "bosses/Enemy8.h"
 #include "game/World.h"
 #include "support/RecordingCanvas.h"
 #include "weapons/StraightLasers.h"
@@ -54,18 +55,21 @@ TEST_F(Enemy5, AHeavyHitTakesLifeBelowZero) {
   EXPECT_STREQ(boss.state_name(), "updatebreakup");
 }
 
-// The hit that takes the last point starts the break-up frames, then the unseen frames with one
-// large blast each, then the boss is dead for good; all the while in place, silent and unhurt.
-TEST(BossDeath, LastPointBreaksItUpExplodesUnseenThenItIsDead) {
+// The hit that takes the last point starts the break-up frames, then the frames with one large
+// blast each (unseen, but for the level-4 boss), then the boss is dead for good; all the while in
+// place, silent and unhurt.
+TEST(BossDeath, LastPointBreaksItUpExplodesThenItIsDead) {
   struct Case {
     const char* name;
     std::function<std::unique_ptr<Boss>()> make;
     int breakupFrames;
     int destroyFrames;
+    bool seenExploding;
   };
   const Case cases[] = {
-      {"Enemy5Sprite", [] { return std::make_unique<Enemy5Sprite>(400, 100); }, 61, 5},
-      {"Enemy6Sprite", [] { return std::make_unique<Enemy6Sprite>(400, 200); }, 61, 5},
+      {"Enemy5Sprite", [] { return std::make_unique<Enemy5Sprite>(400, 100); }, 61, 5, false},
+      {"Enemy6Sprite", [] { return std::make_unique<Enemy6Sprite>(400, 200); }, 61, 5, false},
+      {"Enemy8Sprite", [] { return std::make_unique<Enemy8Sprite>(397, 180); }, 151, 7, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -98,7 +102,8 @@ TEST(BossDeath, LastPointBreaksItUpExplodesUnseenThenItIsDead) {
       EXPECT_EQ(step(), 0) << frame;
       if (frame == c.breakupFrames) breakupBlasts = world.addosprites.size();
       EXPECT_EQ(where(), lastPosition) << frame;
-      EXPECT_EQ(drawn(), frame < c.breakupFrames) << "after update " << frame;
+      const int drawnUntil = c.seenExploding ? dying : c.breakupFrames;
+      EXPECT_EQ(drawn(), frame < drawnUntil) << "after update " << frame;
     }
     EXPECT_TRUE(boss->isdead());
     for (int i = 0; i < 50; ++i) step();
@@ -158,5 +163,6 @@ TEST(BossFactory, EachLevelsBossStartsAtItsOwnPoint) {
     EXPECT_EQ(boss->get_x(), x) << "level " << level;
     EXPECT_EQ(boss->get_y(), y) << "level " << level;
   }
+  EXPECT_STREQ(bossClassName(createBoss(4, rc).get()), "Enemy8Sprite");
   EXPECT_STREQ(bossClassName(createBoss(5, rc).get()), "Enemy9Sprite");
 }

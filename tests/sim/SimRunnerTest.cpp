@@ -5,9 +5,11 @@
 #include <sstream>
 #include <vector>
 
+#include "BossFields.h"
 #include "SimRunner.h"
 #include "StateJson.h"
 #include "bosses/Boss.h"
+#include "bosses/Enemy8.h"
 #include "game/GameScene.h"
 #include "player/PlayerSprite.h"
 #include "support/ScratchDirectory.h"
@@ -176,4 +178,46 @@ TEST_F(SimRunnerTest, TraceShowsTheLevel5ArmsAndCells) {
         {"color", 3}, {"shape", 2 - i % 3}, {"glowlevel", 30}, {"glowdir", 0}};
     EXPECT_EQ(lit["cells"][i], cell) << i;
   }
+}
+
+// The level-4 satellites in children order: on the ring after the first frame, crossing from both
+// sides after the order at count 249 (794 x 571: heights 63 and 126 at the top); null once gone.
+TEST_F(SimRunnerTest, TraceShowsTheLevel4SatellitesAndNullForOneGone) {
+  SimOptions options;
+  options.startLevel = 4;
+  options.frames = 472;
+  options.trace = dir / "trace.jsonl";
+  run("", options);
+  std::ifstream in(options.trace);
+  std::vector<nlohmann::json> lines;
+  for (std::string line; std::getline(in, line);) lines.push_back(nlohmann::json::parse(line));
+  ASSERT_EQ(lines.size(), 472u);
+  const nlohmann::json& ring = lines[0]["boss"]["satellites"];
+  const nlohmann::json& crossing = lines[471]["boss"]["satellites"];
+  ASSERT_EQ(ring.size(), 8u);
+  ASSERT_EQ(crossing.size(), 8u);
+  EXPECT_EQ(ring[0]["x"], 397 + 32.0);
+  EXPECT_EQ(ring[0]["y"], 180.0);
+  EXPECT_EQ(ring[2]["state"], "upd_nrm");
+  for (const char* field : {"x", "y", "vx", "vy", "angle", "count", "state"}) {
+    EXPECT_TRUE(ring[5].contains(field)) << field;
+  }
+  EXPECT_EQ(crossing[0], nlohmann::json({{"x", -40.0},
+                                         {"y", 63.0},
+                                         {"vx", 8.0},
+                                         {"vy", 0.0},
+                                         {"angle", 3.14159},
+                                         {"count", 161},
+                                         {"state", "upd_nrm1"}}));
+  EXPECT_EQ(crossing[4]["y"], 126.0);
+
+  World world;
+  Enemy8Sprite boss(400, 180);
+  for (MySprite* s = nullptr; world.addosprites.pop(s);) world.osl.push_last(s);
+  world.osl.delete_sprite(boss.satellite(3));
+  nlohmann::json out;
+  addBossFields(boss, out);
+  ASSERT_EQ(out["satellites"].size(), 8u);
+  EXPECT_TRUE(out["satellites"][3].is_null());
+  EXPECT_EQ(out["satellites"][2]["x"], 400.0);
 }

@@ -4,6 +4,7 @@
 
 class EnemyBaseSprite;
 class Enemy6Sprite;
+class Enemy8Sprite;
 class Enemy9Sprite;
 
 // What the state and the trace show of a boss beyond its class, place, life and state: its frame
@@ -12,4 +13,5 @@ void addBossFields(const EnemyBaseSprite& boss, nlohmann::json& out);
 
 // The fields of one boss class, each written beside that class's other runner code.
 void addEnemy6Fields(const Enemy6Sprite& boss, nlohmann::json& out);
+void addEnemy8Fields(const Enemy8Sprite& boss, nlohmann::json& out);
 void addEnemy9Fields(const Enemy9Sprite& boss, nlohmann::json& out);

@@ -24,10 +24,12 @@ class Stack {
     return true;
   }
 
-  // Withdraws every entry equal to the value, keeping the others in order.
-  void remove_all(const T& value) {
+  // Withdraws every entry equal to the value, keeping the others in order; how many went.
+  int remove_all(const T& value) {
     auto end = std::remove(data_.begin(), data_.begin() + count_, value);
-    count_ = static_cast<int>(end - data_.begin());
+    const int withdrawn = count_ - static_cast<int>(end - data_.begin());
+    count_ -= withdrawn;
+    return withdrawn;
   }
 
   int size() const { return count_; }
