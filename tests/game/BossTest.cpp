@@ -11,6 +11,7 @@
 #include "bosses/BossFactory.h"
 #include "bosses/Enemy5.h"
 #include "bosses/Enemy6.h"
+#include "bosses/Enemy7.h"
 #include "game/World.h"
 #include "support/RecordingCanvas.h"
 #include "weapons/StraightLasers.h"
@@ -44,6 +45,18 @@ class Enemy5 : public ::testing::Test {
   std::vector<int> fanFrames;
 };
 
+// The level-3 boss past its triangle and the unfolding, at the first frame of its wheel.
+std::unique_ptr<Boss> wheelOfBlades() {
+  auto boss = std::make_unique<Enemy7Sprite>(400, 200);
+  boss->damage(boss->get_life());
+  World& world = World::current();
+  while (boss->get_state() != &Enemy7Sprite::updatenormal) {
+    boss->update();
+    for (MySprite* effect = nullptr; world.addosprites.pop(effect);) delete effect;
+  }
+  return boss;
+}
+
 }  // namespace
 
 TEST_F(Enemy5, AHeavyHitTakesLifeBelowZero) {
@@ -53,18 +66,21 @@ TEST_F(Enemy5, AHeavyHitTakesLifeBelowZero) {
   EXPECT_STREQ(boss.state_name(), "updatebreakup");
 }
 
-// The hit that takes the last point starts the break-up frames, then the unseen frames with one
-// large blast each, then the boss is dead for good; all the while in place, silent and unhurt.
+// The hit that takes the last point starts the break-up frames, then the frames with one large
+// blast each (unseen, except the wheel of blades), then the boss is dead for good; all the while
+// in place, silent and unhurt.
 TEST(BossDeath, LastPointBreaksItUpExplodesUnseenThenItIsDead) {
   struct Case {
     const char* name;
     std::function<std::unique_ptr<Boss>()> make;
     int breakupFrames;
     int destroyFrames;
+    bool seenWhileExploding = false;
   };
   const Case cases[] = {
       {"Enemy5Sprite", [] { return std::make_unique<Enemy5Sprite>(400, 100); }, 61, 5},
       {"Enemy6Sprite", [] { return std::make_unique<Enemy6Sprite>(400, 200); }, 61, 5},
+      {"Enemy7Sprite", wheelOfBlades, 81, 7, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -97,7 +113,8 @@ TEST(BossDeath, LastPointBreaksItUpExplodesUnseenThenItIsDead) {
       EXPECT_EQ(step(), 0) << frame;
       if (frame == c.breakupFrames) breakupBlasts = world.addosprites.size();
       EXPECT_EQ(where(), lastPosition) << frame;
-      EXPECT_EQ(drawn(), frame < c.breakupFrames) << "after update " << frame;
+      const int seenUntil = c.seenWhileExploding ? dying : c.breakupFrames;
+      EXPECT_EQ(drawn(), frame < seenUntil) << "after update " << frame;
     }
     EXPECT_TRUE(boss->isdead());
     for (int i = 0; i < 50; ++i) step();

@@ -2,6 +2,7 @@
 
 #include "bosses/Enemy5.h"
 #include "bosses/Enemy6.h"
+#include "bosses/Enemy7.h"
 #include "game/World.h"
 
 namespace {
@@ -17,7 +18,7 @@ std::unique_ptr<EnemyBaseSprite> standInBoss(int x, int y) {
 std::unique_ptr<EnemyBaseSprite> createBoss(int level, const Rect& rc) {
   switch (level) {
     case 2: return std::make_unique<Enemy6Sprite>(400, 200);
-    case 3: return standInBoss(400, 200);           // Enemy7Sprite replaces it
+    case 3: return std::make_unique<Enemy7Sprite>(400, 200);
     case 4: return standInBoss(rc.right / 2, 180);  // Enemy8Sprite replaces it
     case 5: return standInBoss(rc.right / 2, 180);  // Enemy9Sprite replaces it
     default: return std::make_unique<Enemy5Sprite>(400, 100);
