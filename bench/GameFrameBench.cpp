@@ -7,11 +7,15 @@
 #include "RasterCanvas.h"
 #include "game/BlastSprite.h"
 #include "game/World.h"
+#include "graphics/DrawList.h"
 #include "player/PlayerSprite.h"
 #include "shell/UpdateBridge.h"
 #include "weapons/AcceleratingShots.h"
 #include "weapons/EnemyLaserSprite.h"
+#include "weapons/OrbitingShot.h"
+#include "weapons/Pulses.h"
 #include "weapons/StraightLasers.h"
+#include "weapons/Tracers.h"
 
 namespace {
 
@@ -19,56 +23,9 @@ constexpr int kFieldWidth = 794;
 constexpr int kFieldHeight = 571;
 constexpr int kFramesPerBattle = 200;
 
-// A canvas that keeps the frame's drawing calls, to replay them into a RasterCanvas.
-class DrawList : public Canvas {
- public:
-  void polygon(std::span<const Point> points, OptionalColor pen, OptionalColor brush) override {
-    calls_.push_back({Kind::Polygon, {points.begin(), points.end()}, pen, brush, {}});
-  }
-  void rectangle(int l, int t, int r, int b, OptionalColor pen, OptionalColor brush) override {
-    calls_.push_back({Kind::Rectangle, {{l, t}, {r, b}}, pen, brush, {}});
-  }
-  void line(Point from, Point to, Colorref pen) override {
-    calls_.push_back({Kind::Line, {from, to}, pen, std::nullopt, {}});
-  }
-  void text(int x, int y, std::string_view text, Colorref color) override {
-    calls_.push_back({Kind::Text, {{x, y}}, color, std::nullopt, std::string(text)});
-  }
-  void setViewportOrigin(int x, int y) override {
-    calls_.push_back({Kind::Origin, {{x, y}}, std::nullopt, std::nullopt, {}});
-  }
-  void clear() { calls_.clear(); }
-
-  void replay(Canvas& canvas) const {
-    for (const Call& c : calls_) {
-      switch (c.kind) {
-        case Kind::Polygon: canvas.polygon(c.points, c.pen, c.brush); break;
-        case Kind::Rectangle:
-          canvas.rectangle(c.points[0].x, c.points[0].y, c.points[1].x, c.points[1].y, c.pen,
-                           c.brush);
-          break;
-        case Kind::Line: canvas.line(c.points[0], c.points[1], *c.pen); break;
-        case Kind::Text: canvas.text(c.points[0].x, c.points[0].y, c.text, *c.pen); break;
-        case Kind::Origin: canvas.setViewportOrigin(c.points[0].x, c.points[0].y); break;
-      }
-    }
-  }
-  std::size_t size() const { return calls_.size(); }
-
- private:
-  enum class Kind { Polygon, Rectangle, Line, Text, Origin };
-  struct Call {
-    Kind kind;
-    std::vector<Point> points;
-    OptionalColor pen;
-    OptionalColor brush;
-    std::string text;
-  };
-  std::vector<Call> calls_;
-};
-
 // Level 1 at its busiest: the boss down to its last life point and firing at its fastest, the
-// ship firing, and a screenful of every kind of enemy shot, blasts and player shots.
+// ship firing, and a screenful of every kind of enemy shot with the tracers' trails, blasts and
+// player shots.
 class Battle {
  public:
   Battle() {
@@ -109,6 +66,10 @@ class Battle {
       add(world_.esl, new BSTLaserSprite(x, y + 90, 0.5, 0.5, 0.0, 0.0));
       add(world_.esl, new PWLaserSprite(x, y + 120));
       add(world_.esl, new EnemyLTLSprite(x, y + 150, 0.0, 0.3, 0.0, 0.0));
+      add(world_.esl, new WhiteTracerSprite(x, y + 170, 0.1, 0.4));
+      add(world_.esl, new PHSTracerSprite(x, y + 180, 0.5, 1.0));
+      add(world_.esl, new YSPulseSprite(x, y + 190, 0.3, 0.6));
+      add(world_.esl, new CH7Sprite(0.3 * i));
       add(world_.psl, new PlayerLaserSprite(x, 500, 0.0, -0.5));
       add(world_.osl, new BlastSprite(x, y + 200, 30));
     }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "graphics/VectorImage.h"
 #include "support/RecordingCanvas.h"
 
@@ -62,4 +64,16 @@ TEST(VectorImage, OwnColoursUnlessGiven) {
   drawn(image, 0, 1, kOwnColor, 0x0000FF, &canvas);
   EXPECT_EQ(canvas.calls[0].pen, OptionalColor(0x111111));
   EXPECT_EQ(canvas.calls[0].brush, OptionalColor(0x0000FF));
+}
+
+// A position gone NaN is a fault upstream; debug builds stop before it reaches the canvas.
+TEST(VectorImageDeathTest, NonFiniteDrawingArgumentsStopDebugBuilds) {
+  OnePoint image;
+  RecordingCanvas canvas;
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  EXPECT_DEBUG_DEATH(image.draw(canvas, nan, 0, 0, 1, kOwnColor, kOwnColor), "isfinite");
+  EXPECT_DEBUG_DEATH(image.draw(canvas, 0, inf, 0, 1, kOwnColor, kOwnColor), "isfinite");
+  EXPECT_DEBUG_DEATH(image.draw(canvas, 0, 0, nan, 1, kOwnColor, kOwnColor), "isfinite");
+  EXPECT_DEBUG_DEATH(image.draw(canvas, 0, 0, 0, nan, kOwnColor, kOwnColor), "isfinite");
 }

@@ -8,6 +8,7 @@
 #include <tuple>
 #include <vector>
 
+#include "bosses/Boss.h"
 #include "bosses/BossFactory.h"
 #include "bosses/Enemy5.h"
 #include "bosses/Enemy6.h"
@@ -174,4 +175,5 @@ TEST(BossFactory, EachLevelsBossStartsAtItsOwnPoint) {
     EXPECT_EQ(boss->get_x(), x) << "level " << level;
     EXPECT_EQ(boss->get_y(), y) << "level " << level;
   }
+  EXPECT_STREQ(bossClassName(createBoss(5, rc).get()), "Enemy9Sprite");
 }

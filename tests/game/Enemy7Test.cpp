@@ -18,7 +18,10 @@
 #include "support/RecordingCanvas.h"
 #include "weapons/AcceleratingShots.h"
 #include "weapons/EnemyLaserSprite.h"
+#include "weapons/OrbitingShot.h"
+#include "weapons/Pulses.h"
 #include "weapons/StraightLasers.h"
+#include "weapons/Tracers.h"
 
 namespace {
 
@@ -82,8 +85,14 @@ class Enemy7 : public ::testing::Test {
     return frames;
   }
 
+  // The boss is the world's, as in play: the orbiting shots start from it.
+  Enemy7Sprite& install() {
+    world.es = std::make_unique<Enemy7Sprite>(400, 200);
+    return static_cast<Enemy7Sprite&>(*world.es);
+  }
+
   World world;
-  Enemy7Sprite boss{400, 200};
+  Enemy7Sprite& boss = install();
 };
 
 }  // namespace
@@ -296,11 +305,12 @@ TEST_F(Enemy7, TransitionShakesBurstsPausesAndUnfoldsRefillingLife) {
   struct Stage {
     const char* state;
     int frames, blastsAtLeast, blastsAtMost, debris;
+    double smallest, largest;
   };
   const Stage stages[] = {
-      {"updatetrbreakup", 91, 1, 91, 0},
-      {"updatetrdestroy", 5, 5, 5, 5},
-      {"updatetonormal", 421, 0, 0, 0},
+      {"updatetrbreakup", 91, 1, 91, 0, 20, 40},
+      {"updatetrdestroy", 5, 5, 5, 5, 80, 100},
+      {"updatetonormal", 421, 0, 0, 0, 0, 0},
   };
   for (const Stage& s : stages) {
     SCOPED_TRACE(s.state);
@@ -311,6 +321,12 @@ TEST_F(Enemy7, TransitionShakesBurstsPausesAndUnfoldsRefillingLife) {
       Pushed p = step();
       EXPECT_EQ(p.total(), 0);
       for (const auto& [type, n] : p.counts) all.counts[type] += n;
+      for (const auto& effect : p.effects) {
+        if (const auto* blast = dynamic_cast<const BlastSprite*>(effect.get())) {
+          EXPECT_GE(blast->get_size(), s.smallest);
+          EXPECT_LE(blast->get_size(), s.largest);
+        }
+      }
     }
     EXPECT_EQ(frames, s.frames);
     EXPECT_GE(all.of<BlastSprite>(), s.blastsAtLeast);
@@ -434,13 +450,22 @@ TEST_F(Enemy7, SpokePhaseLasts820FramesWithOneTipBurstPerCycle) {
   EXPECT_EQ(std::pair(boss.get_x(), boss.get_y()), start);  // the wheel stands still
 }
 
-// The tour takes 25 legs of 30 frames; the pincer phase 1681 frames, after which the wheel is
-// back where it started it, its pincers folded within 0.01 of their places and un-mirrored. The
-// pincer timer jumps from 0 to 103 on its first pass only.
+// The tour takes 25 legs of 30 frames with random tracer volleys and ends with seven orbiting
+// shots; the pincer phase takes 1681 frames, four pulses every 8 frames of a charge, after which
+// the wheel is back where it started it, its pincers folded within 0.01 of their places and
+// un-mirrored. The pincer timer jumps from 0 to 103 on its first pass only.
 TEST_F(Enemy7, TourAndPincerPhasesKeepTheirLengthsAndGiveTheWheelBack) {
   toWheel();
   runPhase(&Enemy7Sprite::updatenormal1);
-  EXPECT_EQ(runPhase(&Enemy7Sprite::updatenormal2), 750);
+  int tourFrames = 0;
+  int whiteTracers = 0;
+  for (; boss.get_normalstate() == &Enemy7Sprite::updatenormal2; ++tourFrames) {
+    const Pushed p = step();
+    whiteTracers += p.of<WhiteTracerSprite>();
+    EXPECT_EQ(p.of<CH7Sprite>(), boss.get_normalstate() == &Enemy7Sprite::updatenormal3 ? 7 : 0);
+  }
+  EXPECT_EQ(tourFrames, 750);
+  EXPECT_GT(whiteTracers, 0);
   EXPECT_NEAR(boss.get_x(), boss.waypointX(3), 1.0);
   EXPECT_NEAR(boss.get_y(), boss.waypointY(3), 1.0);
   EXPECT_TRUE(boss.blade(6).get_invertpts());
@@ -448,15 +473,22 @@ TEST_F(Enemy7, TourAndPincerPhasesKeepTheirLengthsAndGiveTheWheelBack) {
   int frames = 0;
   int jumps = 0;
   int restarts = 0;
+  int pulses = 0;
   for (; boss.get_normalstate() == &Enemy7Sprite::updatenormal3; ++frames) {
     const int before = boss.get_subcount();
-    step();
+    const Pushed p = step();
+    pulses += p.of<YSPulseSprite>();
+    if (p.of<YSPulseSprite>() > 0) {
+      EXPECT_EQ(p.of<YSPulseSprite>(), 4);
+      EXPECT_TRUE(before % 8 == 0 && 180 <= before && before < 360) << before;
+    }
     jumps += before == 0 && boss.get_subcount() == 104;
     restarts += before == 360 && boss.get_subcount() == 1;
   }
   EXPECT_EQ(frames, 1681);
   EXPECT_EQ(jumps, 1);
   EXPECT_EQ(restarts, 3);
+  EXPECT_EQ(pulses, 4 * 22 * 4);  // four charges, 22 throws each
   EXPECT_NEAR(boss.get_x(), start.first, 1e-6);
   EXPECT_NEAR(boss.get_y(), start.second, 1e-6);
   EXPECT_FALSE(boss.blade(6).get_invertpts());

@@ -167,3 +167,29 @@ TEST_F(SimRunnerTest, LevelThreeBossWritesItsOwnFields) {
   EXPECT_GT(boss["vy"].get<double>(), 0.0);  // towards the ship below
   EXPECT_EQ(boss["aimangle"], 0.0);          // aimed only by the wheel
 }
+
+// The level-5 boss's arms half out at count 150, and at 731 its cells lit steadily light blue in
+// triangles 2, 1, 0 by cell number modulo 3.
+TEST_F(SimRunnerTest, TraceShowsTheLevel5ArmsAndCells) {
+  SimOptions options;
+  options.startLevel = 5;
+  options.frames = 731;
+  options.trace = dir / "trace.jsonl";
+  run("", options);
+  std::ifstream in(options.trace);
+  std::vector<nlohmann::json> lines;
+  for (std::string line; std::getline(in, line);) lines.push_back(nlohmann::json::parse(line));
+  ASSERT_EQ(lines.size(), 731u);
+  const nlohmann::json& halfOut = lines[149]["boss"];
+  const nlohmann::json& lit = lines[730]["boss"];
+  ASSERT_EQ(lit["class"], "Enemy9Sprite");
+  ASSERT_EQ(halfOut["arms"].size(), 9u);
+  ASSERT_EQ(lit["cells"].size(), 9u);
+  for (int i = 0; i < 9; ++i) {
+    EXPECT_EQ(halfOut["arms"][i], nlohmann::json({50, 50})) << i;
+    EXPECT_EQ(lit["arms"][i], nlohmann::json({100, 100})) << i;
+    const nlohmann::json cell = {
+        {"color", 3}, {"shape", 2 - i % 3}, {"glowlevel", 30}, {"glowdir", 0}};
+    EXPECT_EQ(lit["cells"][i], cell) << i;
+  }
+}

@@ -20,4 +20,10 @@ struct SimOptions {
   std::filesystem::path trace;  // one JSON state a line after every frame
   int startLevel = 0;           // 0: start on the title screen
   bool invincible = false;
+  bool autopilot = false;  // the autopilot holds the controls instead of the input file
+  std::uint32_t seed = 0;  // varies the autopilot's choices
+  double noise = 0.0;      // chance per frame of random controls instead of the autopilot's
+  bool untilEnd = false;   // stop once the level is won or the game is lost
+  std::filesystem::path memoryLog;  // every 1,000 frames: frame, live sprites, resident kB
+  std::filesystem::path profile;    // per frame: update and drawing times, in nanoseconds
 };

@@ -1,7 +1,11 @@
 #include "SimRunner.h"
 
+#include <chrono>
+
 #include "PngWriter.h"
+#include "ResidentMemory.h"
 #include "StateJson.h"
+#include "game/GameScene.h"
 #include "shell/UpdateBridge.h"
 
 namespace {
@@ -18,6 +22,7 @@ SimRunner::SimRunner(const SimOptions& options, InputTimeline timeline)
   world_.setClock(&clock_);
   world_.input.setSource(&controls_);
   world_.invincible = options.invincible;
+  if (options.autopilot) autopilot_.emplace(options.seed, options.noise);
   world_.start();
   if (options.startLevel > 0) startLevel(options.startLevel);
 }
@@ -35,12 +40,39 @@ void SimRunner::startLevel(int level) {
 
 void SimRunner::runFrame(std::int64_t frame) {
   clock_.setFrame(frame);
-  controls_.hold(timeline_.heldAt(frame));
+  controls_.hold(autopilot_ ? autopilot_->decide(world_) : timeline_.heldAt(frame));
   const bool unfocused =
       options_.unfocusedFrom && frame >= *options_.unfocusedFrom && frame <= options_.unfocusedTo;
   world_.windowfront = !unfocused;
+  if (profile_.is_open()) {
+    profiledFrame();
+    return;
+  }
   canvas_.clear();
   update(world_, canvas_);
+}
+
+// The game's update with its drawing calls kept aside, then the drawing of them, timed apart. The
+// picture is the same as when the game draws straight into the canvas.
+void SimRunner::profiledFrame() {
+  using Clock = std::chrono::steady_clock;
+  drawList_.clear();
+  const auto start = Clock::now();
+  update(world_, drawList_);
+  const auto updated = Clock::now();
+  canvas_.clear();
+  drawList_.replay(canvas_);
+  const auto drawn = Clock::now();
+  const auto ns = [](Clock::duration d) {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(d).count();
+  };
+  profile_ << ns(updated - start) << ' ' << ns(drawn - updated) << '\n';
+}
+
+bool SimRunner::levelEnded() const {
+  const GameScreen screen = currentScreen(world_);
+  return screen == GameScreen::levelcleared || screen == GameScreen::gamecleared ||
+         screen == GameScreen::gameover;
 }
 
 bool SimRunner::writeFramePng(std::int64_t frame, std::string& error) const {
@@ -68,17 +100,39 @@ bool SimRunner::closeTrace(std::string& error) {
   return static_cast<bool>(trace_);
 }
 
+// For soak runs: whether the sprites in play stay bounded and the memory flat.
+void SimRunner::logMemory() {
+  if (!memoryLog_.is_open() || framesRun_ % 1000 != 0) return;
+  const int sprites = world_.esl.get_count() + world_.psl.get_count() + world_.osl.get_count();
+  memoryLog_ << framesRun_ << ' ' << sprites << ' ' << residentKilobytes() << '\n' << std::flush;
+}
+
 bool SimRunner::run(std::string& error) {
   if (!openTrace(error)) return false;
+  if (!options_.profile.empty()) {
+    profile_.open(options_.profile);
+    if (!profile_) {
+      error = "cannot write profile " + options_.profile.string();
+      return false;
+    }
+  }
+  if (!options_.memoryLog.empty()) {
+    memoryLog_.open(options_.memoryLog);
+    if (!memoryLog_) {
+      error = "cannot write memory log " + options_.memoryLog.string();
+      return false;
+    }
+  }
   for (std::int64_t frame = 0; frame < options_.frames; ++frame) {
     runFrame(frame);
     framesRun_ = frame + 1;
     traceFrame();
+    logMemory();
     if (options_.pngEvery > 0 && framesRun_ % options_.pngEvery == 0 &&
         !writeFramePng(frame, error)) {
       return false;
     }
-    if (world_.windowDestroyed()) break;
+    if (world_.windowDestroyed() || (options_.untilEnd && levelEnded())) break;
   }
   world_.shutdown();
   if (!closeTrace(error)) return false;

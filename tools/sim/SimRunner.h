@@ -2,13 +2,16 @@
 
 #include <cstdint>
 #include <fstream>
+#include <optional>
 #include <string>
 
+#include "Autopilot.h"
 #include "InputTimeline.h"
 #include "RasterCanvas.h"
 #include "SimOptions.h"
 #include "game/Clock.h"
 #include "game/World.h"
+#include "graphics/DrawList.h"
 
 // Runs the game headless, frame by frame, as the window would: a virtual clock, scripted controls,
 // a RasterCanvas of the window's client size, highscores loaded at start and saved at the end.
@@ -17,7 +20,8 @@ class SimRunner {
   SimRunner(const SimOptions& options, InputTimeline timeline);
 
   // Runs up to the requested number of frames, stopping early when the title's "Quit" closes the
-  // window. Returns false with a message when an output cannot be written.
+  // window (or, when asked, when the level is won or the game lost). Returns false with a message
+  // when an output cannot be written.
   bool run(std::string& error);
 
   const World& world() const { return world_; }
@@ -28,17 +32,24 @@ class SimRunner {
  private:
   void startLevel(int level);
   void runFrame(std::int64_t frame);
+  bool levelEnded() const;
   bool writeFramePng(std::int64_t frame, std::string& error) const;
   bool openTrace(std::string& error);
   void traceFrame();
   bool closeTrace(std::string& error);
+  void logMemory();
+  void profiledFrame();
 
   SimOptions options_;
   InputTimeline timeline_;
+  std::optional<Autopilot> autopilot_;
   VirtualClock clock_;
   ScriptedControls controls_;
   World world_;
   RasterCanvas canvas_;
   std::int64_t framesRun_ = 0;
   std::ofstream trace_;
+  std::ofstream memoryLog_;
+  std::ofstream profile_;
+  DrawList drawList_;
 };

@@ -73,6 +73,17 @@ int main(int argc, char** argv) {
   app.add_option("--start-level", options.startLevel, "Start a new game at this level (1-5)")
       ->check(CLI::Range(1, 5));
   app.add_flag("--invincible", options.invincible, "Losing the ship is ignored");
+  app.add_flag("--autopilot", options.autopilot,
+               "The autopilot plays, seeing only what is on screen (instead of --input)");
+  app.add_option("--seed", options.seed, "Varies the autopilot's choices");
+  app.add_option("--noise", options.noise,
+                 "Chance per frame of random controls instead of the autopilot's (0 to 1)")
+      ->check(CLI::Range(0.0, 1.0));
+  app.add_flag("--until-end", options.untilEnd, "Stop once the level is won or the game is lost");
+  app.add_option("--memory-log", options.memoryLog,
+                 "Every 1,000 frames write: frame, live sprites, resident kB");
+  app.add_option("--profile", options.profile,
+                 "Write one line per frame: update and drawing time in nanoseconds");
   CLI11_PARSE(app, argc, argv);
 
   if (!unfocused.empty() && !parseRange(unfocused, options)) {

@@ -3,6 +3,7 @@
 #include "bosses/Enemy5.h"
 #include "bosses/Enemy6.h"
 #include "bosses/Enemy7.h"
+#include "bosses/Enemy9.h"
 #include "game/World.h"
 
 namespace {
@@ -20,7 +21,7 @@ std::unique_ptr<EnemyBaseSprite> createBoss(int level, const Rect& rc) {
     case 2: return std::make_unique<Enemy6Sprite>(400, 200);
     case 3: return std::make_unique<Enemy7Sprite>(400, 200);
     case 4: return standInBoss(rc.right / 2, 180);  // Enemy8Sprite replaces it
-    case 5: return standInBoss(rc.right / 2, 180);  // Enemy9Sprite replaces it
+    case 5: return std::make_unique<Enemy9Sprite>(rc.right / 2, 180);
     default: return std::make_unique<Enemy5Sprite>(400, 100);
   }
 }

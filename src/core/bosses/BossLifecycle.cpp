@@ -3,14 +3,17 @@
 #include "game/BlastSprite.h"
 #include "game/World.h"
 
-void spawnBlastNear(double x, double y, int sizeBase, int sizeRange) {
+BlastSpot spotNear(double x, double y, int spread) {
   World& world = World::current();
-  const int offsetX = world.rand() % 40;
-  const int offsetY = world.rand() % 40;
-  const int size = world.rand() % sizeRange + sizeBase;
-  world.requestAdd(world.addosprites, new BlastSprite(x + offsetX - 20, y + offsetY - 20, size));
+  const int offsetX = world.rand() % spread;
+  const int offsetY = world.rand() % spread;
+  return {x + offsetX - spread / 2, y + offsetY - spread / 2};
 }
 
-void maybeSpawnSmallBlast(double x, double y, int sizeBase) {
-  if (World::current().rand() % 100 < 20) spawnBlastNear(x, y, sizeBase, 21);
+bool blastThisFrame(int chancesIn100) { return World::current().rand() % 100 < chancesIn100; }
+
+void spawnBlast(BlastSpot spot, int sizeBase, int sizeRange) {
+  World& world = World::current();
+  const int size = world.rand() % sizeRange + sizeBase;
+  world.requestAdd(world.addosprites, new BlastSprite(spot.x, spot.y, size));
 }

@@ -9,13 +9,23 @@ struct DeathStages {
   int largeSizeBase;       // a large explosion measures largeSizeBase ..
   int largeSizeRange;      // .. largeSizeBase + largeSizeRange - 1
   int smallSizeBase = 20;  // a small explosion measures smallSizeBase .. smallSizeBase + 20
+  int smallChance = 20;    // chances in 100 of a small explosion in a break-up frame
+  int largeSpread = 40;    // large explosions fall within largeSpread / 2 pixels of the centre
 };
 
-// Spawns an explosion within 20 pixels of (x, y) into the other sprites. Draws the x offset, the
-// y offset and the size, in that order.
-void spawnBlastNear(double x, double y, int sizeBase, int sizeRange);
-// A break-up frame: one chance in five of a small explosion near (x, y).
-void maybeSpawnSmallBlast(double x, double y, int sizeBase);
+// Where an explosion goes off.
+struct BlastSpot {
+  double x;
+  double y;
+};
+
+// A spot within spread / 2 pixels of (x, y) each way. Draws the x offset, then the y offset.
+BlastSpot spotNear(double x, double y, int spread);
+// Whether this break-up frame has a small explosion: draws one number.
+bool blastThisFrame(int chancesIn100);
+// An explosion of sizeBase .. sizeBase + sizeRange - 1 at the spot, into the other sprites. Draws
+// the size.
+void spawnBlast(BlastSpot spot, int sizeBase, int sizeRange);
 
 // The life and death every boss shares. Its state is one of the boss's own handlers, called once
 // per frame and compared by identity: the fighting state(s) the boss writes, and the three dying
@@ -58,8 +68,9 @@ class BossLifecycle : public Boss {
   int get_count() const override { return count; }
   State get_state() const { return state; }
 
+  // The spot is drawn before the size.
   void updatebreakup() {
-    maybeSpawnSmallBlast(get_x(), get_y(), stages_.smallSizeBase);
+    if (blastThisFrame(stages_.smallChance)) spawnBlast(breakupSpot(), stages_.smallSizeBase, 21);
     if (++count >= stages_.breakupFrames) {
       state = &BossLifecycle::updatedestroy;
       count = 0;
@@ -67,7 +78,8 @@ class BossLifecycle : public Boss {
   }
 
   void updatedestroy() {
-    spawnBlastNear(get_x(), get_y(), stages_.largeSizeBase, stages_.largeSizeRange);
+    spawnBlast(spotNear(get_x(), get_y(), stages_.largeSpread), stages_.largeSizeBase,
+               stages_.largeSizeRange);
     if (++count >= stages_.destroyFrames) state = &BossLifecycle::updatewait;
   }
 
@@ -81,6 +93,10 @@ class BossLifecycle : public Boss {
   virtual bool damageCounts() const { return state == &Self::updatenormal; }
   // The name of a fighting state: updatenormal, unless the boss has more of them.
   virtual const char* fightingStateName() const { return "updatenormal"; }
+
+  // Where a small explosion of the break-up goes off: within 20 pixels of the centre, unless the
+  // boss spreads them over a larger picture.
+  virtual BlastSpot breakupSpot() const { return spotNear(get_x(), get_y(), 40); }
 
   bool in(State handler) const { return state == handler; }
 

@@ -180,7 +180,7 @@ void Enemy7Sprite::destroytr() {
 
 // Shakes with small explosions while gliding to the top middle, for 91 frames.
 void Enemy7Sprite::updatetrbreakup() {
-  maybeSpawnSmallBlast(get_x(), get_y(), kDeath.smallSizeBase);
+  if (blastThisFrame(kDeath.smallChance)) spawnBlast(breakupSpot(), kDeath.smallSizeBase, 21);
   ++count;
   const Rect& rc = World::current().rc;
   x += (rc.right / 2.0 - x) / 60.0;
@@ -193,7 +193,7 @@ void Enemy7Sprite::updatetrbreakup() {
 
 // Five frames of one large explosion and one shard each.
 void Enemy7Sprite::updatetrdestroy() {
-  spawnBlastNear(get_x(), get_y(), 80, 21);
+  spawnBlast(spotNear(get_x(), get_y(), 40), 80, 21);
   World& world = World::current();
   world.requestAdd(world.addosprites, new Enemy7DebrisSprite(x, y));
   if (++count > 4) {

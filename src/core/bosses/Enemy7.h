@@ -18,6 +18,7 @@ class Enemy7Sprite : public BossLifecycle<Enemy7Sprite> {
 
   static constexpr int kBlades = 7;
   static constexpr int kWaypoints = 7;
+  static constexpr int kTracerVolleys = 5;
   static constexpr int kInitialLife = 150;
   static constexpr int kTriangleHitsize = 40;
   static constexpr int kWheelHitsize = 50;
@@ -80,6 +81,8 @@ class Enemy7Sprite : public BossLifecycle<Enemy7Sprite> {
   void fireSpokeTipBurst();
   void firePlasmaBalls();
   void fireRandomTracers();
+  // Volley 0 to 4 of the random tracer volleys, from (ox, oy).
+  void fireTracerVolley(int volley, double ox, double oy);
   void fireOrbiters();
   void firePincerPulses(int t);
   void unfoldAll(int n);

@@ -7,7 +7,10 @@
 #include "player/PlayerSprite.h"
 #include "sprites/HitTest.h"
 #include "weapons/AcceleratingShots.h"
+#include "weapons/OrbitingShot.h"
+#include "weapons/Pulses.h"
 #include "weapons/StraightLasers.h"
+#include "weapons/Tracers.h"
 
 namespace {
 
@@ -203,26 +206,83 @@ void Enemy7Sprite::updatenormal3() {
   ++subcount;
 }
 
-// --- shots from the weapons branch; filled in when they land ---
-
+// Now and then two homing tracers fly off square to the aim, one either side.
 void Enemy7Sprite::fireCrossingTracers() {
   World& world = World::current();
   const int chance = world.rand();
-  (void)chance;
+  if (chance % 16000 >= 2) return;
+  world.requestAdd(world.addesprites, new PHSTracerSprite(x, y, 8.6, aimangle + kQuarterTurn));
+  world.requestAdd(world.addesprites, new PHSTracerSprite(x, y, 8.6, aimangle - kQuarterTurn));
 }
 
+// Five chances a frame, each from a random one of the first chain points of a random blade, of a
+// tracer volley: downward spreads of three and four, an aimed pair, an aimed single, a homing one.
 void Enemy7Sprite::fireRandomTracers() {
+  struct Chance {
+    int modulus;
+    int below;
+  };
+  static constexpr Chance kChances[kTracerVolleys] = {
+      {800, 15}, {800, 15}, {400, 9}, {800, 6}, {800, 6}};
   World& world = World::current();
-  for (int chance = 0; chance < 5; ++chance) {
+  for (int volley = 0; volley < kTracerVolleys; ++volley) {
     const int forV = world.rand();
+    const int v = (forV % 20) / 5;
     const int forI = world.rand();
+    double ox = 0.0;
+    double oy = 0.0;
+    images[static_cast<std::size_t>(forI % kBlades)].get_xy(v, 0.0, 1.0, ox, oy, x, y);
     const int roll = world.rand();
-    (void)forV;
-    (void)forI;
-    (void)roll;
+    const Chance& chance = kChances[volley];
+    if (roll % chance.modulus < chance.below) fireTracerVolley(volley, ox, oy);
   }
 }
 
-void Enemy7Sprite::fireOrbiters() {}
+void Enemy7Sprite::fireTracerVolley(int volley, double ox, double oy) {
+  static constexpr double kSpreadOfThree[3][2] = {{0.0, 8.0},
+                                                  {-6.9281943849592595, 4.000015320498034},
+                                                  {6.928204999334694, 3.9999969358980456}};
+  World& world = World::current();
+  const auto white = [&](double speed, double th) {
+    world.requestAdd(world.addesprites,
+                     new WhiteTracerSprite(ox, oy, speed * gm::cos(th), speed * gm::sin(th)));
+  };
+  switch (volley) {
+    case 0:
+      for (const auto& [tvx, tvy] : kSpreadOfThree) {
+        world.requestAdd(world.addesprites, new WhiteTracerSprite(ox, oy, tvx, tvy));
+      }
+      break;
+    case 1:
+      for (int j = 0; j < 4; ++j) white(8, j * kPi * 5 / 18 + 0.26179916666666664);
+      break;
+    case 2:
+      for (int j = 0; j < 2; ++j) white(8, aimangle - (2 * j - 1) * kPi / 16);
+      break;
+    case 3: white(8.6, aimangle); break;
+    default: world.requestAdd(world.addesprites, new PHSTracerSprite(ox, oy, 8.6, aimangle)); break;
+  }
+}
 
-void Enemy7Sprite::firePincerPulses(int t) { (void)t; }
+// Seven orbiting shots, evenly spaced round the wheel.
+void Enemy7Sprite::fireOrbiters() {
+  World& world = World::current();
+  for (int j = 0; j < 7; ++j) world.requestAdd(world.addesprites, new CH7Sprite(2 * j * kPi / 7));
+}
+
+// Every 8 frames of a charge, two pulses from each pincer, thrown 0.2 outwards of the charge line,
+// from chain points that walk along the pincers.
+void Enemy7Sprite::firePincerPulses(int t) {
+  World& world = World::current();
+  for (int j = 0; j < 2; ++j) {
+    const int v = ((t % 5) + 3 * j) % 5;
+    double ox = 0.0;
+    double oy = 0.0;
+    images[kLowerPincer].get_xy(v, angle, 1.0, ox, oy, x, y);
+    world.requestAdd(world.addesprites,
+                     new YSPulseSprite(ox, oy, 8 * gm::cos(angle - 0.2), 8 * gm::sin(angle - 0.2)));
+    images[kUpperPincer].get_xy(v, angle, 1.0, ox, oy, x, y);
+    world.requestAdd(world.addesprites,
+                     new YSPulseSprite(ox, oy, 8 * gm::cos(angle + 0.2), 8 * gm::sin(angle + 0.2)));
+  }
+}

@@ -16,6 +16,7 @@ class BlastSprite : public MySprite {
   double get_y() const override { return y; }
 
   int get_age() const { return age; }
+  double get_size() const { return size; }
   // The colour of the disc at an age: white to yellow, to red, to black.
   static Colorref colourAt(int age);
 

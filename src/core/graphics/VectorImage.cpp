@@ -1,5 +1,8 @@
 #include "graphics/VectorImage.h"
 
+#include <cassert>
+#include <cmath>
+
 #include "math/GameMath.h"
 #include "sprites/HitTest.h"
 
@@ -49,6 +52,8 @@ void VectorImage::get_rth(int i, double rotation, double scale, double* r, doubl
 
 std::span<const Point> VectorImage::devicePoints(double x, double y, double rotation,
                                                  double scale) const {
+  // The truncation would quietly draw a NaN at 0 and an infinity far off; debug builds stop there.
+  assert(std::isfinite(x) && std::isfinite(y) && std::isfinite(rotation) && std::isfinite(scale));
   for (int i = 0; i < n; ++i) {
     double px = 0.0;
     double py = 0.0;

@@ -1,0 +1,269 @@
+// The level-5 boss: its picture turning with folded arms, the arms unfolding, the cells' glow, and
+// how it dies.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "bosses/Enemy9.h"
+#include "game/BlastSprite.h"
+#include "game/World.h"
+#include "support/RecordingCanvas.h"
+
+namespace {
+
+constexpr int kX = 397;
+constexpr int kY = 180;
+
+double tipX(const VectorImage& segment) {
+  double x = 0.0;
+  segment.get_xy(0, 0.0, 1.0, &x, nullptr);
+  return x;
+}
+
+std::vector<DrawCall> drawn(Enemy9Sprite& boss) {
+  RecordingCanvas canvas;
+  boss.draw(canvas);
+  return canvas.calls;
+}
+
+class Enemy9 : public ::testing::Test {
+ protected:
+  void run(int frames) {
+    for (int i = 0; i < frames; ++i) boss.update();
+  }
+  // The blasts the boss asked for since the last call, taken out of the stack.
+  std::vector<BlastSprite*> newBlasts() {
+    std::vector<BlastSprite*> blasts;
+    for (MySprite* sprite = nullptr; world.addosprites.pop(sprite);) {
+      blasts.push_back(static_cast<BlastSprite*>(sprite));
+      world.osl.push_first(sprite);
+    }
+    return blasts;
+  }
+
+  World world;
+  Enemy9Sprite boss{kX, kY};
+};
+
+}  // namespace
+
+// Back to front: nine arms (outer, inner), the body's outline, its nine cells.
+TEST_F(Enemy9, FirstFrameIsDrawnTurnedBy0_005WithFoldedArms) {
+  run(1);
+  EXPECT_DOUBLE_EQ(boss.get_angle(), 0.005);
+  const std::vector<DrawCall> calls = drawn(boss);
+  ASSERT_EQ(calls.size(), 28u);
+  for (int i = 0; i < 18; ++i) {
+    const std::vector<Point>& arm = calls[static_cast<std::size_t>(i)].points;
+    ASSERT_EQ(arm.size(), 4u) << i;
+    EXPECT_EQ(arm[0], arm[3]) << "segment " << i << " has no length";
+    EXPECT_EQ(arm[1], arm[2]) << "segment " << i << " has no length";
+  }
+  EXPECT_EQ(calls[1].points, (std::vector<Point>{{465, 186}, {466, 174}, {466, 174}, {465, 186}}));
+  EXPECT_EQ(calls[3].points, (std::vector<Point>{{445, 229}, {453, 220}, {453, 220}, {445, 229}}));
+  // Unturned, the first corner would be at (467, 180) and the third at (409, 248).
+  EXPECT_EQ(calls[18].points, (std::vector<Point>{{466, 180},
+                                                  {450, 225},
+                                                  {408, 248},
+                                                  {361, 240},
+                                                  {331, 203},
+                                                  {331, 155},
+                                                  {362, 119},
+                                                  {409, 111},
+                                                  {450, 135}}));
+  EXPECT_EQ(calls[18].pen, Colorref{0x0000FF});
+  EXPECT_EQ(calls[18].brush, Colorref{0xFF0000});
+  for (std::size_t i = 19; i < 28; ++i) EXPECT_EQ(calls[i].points.size(), 10u) << i;
+}
+
+// From count 100 both segments of every arm climb one value a frame, 0.7 whole pixels a value; red
+// cells light at 300 and go out from 400, yellow at 500 and 600, light blue from 700 for good.
+TEST_F(Enemy9, ScriptUnfoldsTheArmsAndLightsTheCellsOnTheFrameCounter) {
+  struct Check {
+    int frames, value;
+    double length;
+    int color, dir;
+  };
+  const Check checks[] = {{100, 0, 0, 0, 0},    {101, 1, 0, 0, 0},    {103, 3, 2, 0, 0},
+                          {150, 50, 35, 0, 0},  {200, 100, 70, 0, 0}, {300, 100, 70, 0, 0},
+                          {301, 100, 70, 1, 1}, {330, 100, 70, 1, 0}, {401, 100, 70, 1, -1},
+                          {430, 100, 70, 0, 0}, {501, 100, 70, 2, 1}, {601, 100, 70, 2, -1},
+                          {701, 100, 70, 3, 1}, {2000, 100, 70, 3, 0}};
+  int done = 0;
+  for (const Check& check : checks) {
+    run(check.frames - done);
+    done = check.frames;
+    const Enemy9Image& image = boss.get_image();
+    for (int i = 0; i < 9; ++i) {
+      SCOPED_TRACE("count " + std::to_string(done) + ", arm and cell " + std::to_string(i));
+      EXPECT_EQ(image.inner_position(i).current, check.value);
+      EXPECT_EQ(image.outer_position(i).current, check.value);
+      const double innerTip = tipX(image.arm(i).get_inner());
+      EXPECT_NEAR(innerTip, check.length, 1e-9);
+      EXPECT_NEAR(image.arm(i).reach() - innerTip, check.length, 1e-9);
+      EXPECT_EQ(image.get_body().cell(i).get_color(), check.color);
+      EXPECT_EQ(image.get_body().cell(i).get_glowdir(), check.dir);
+    }
+  }
+  EXPECT_EQ(boss.get_count(), 2000);
+}
+
+TEST(Enemy9Image, UnfoldArmTakesTargetsFrom0To100OneByOneForArms0To8) {
+  struct Case {
+    int arm, inner, outer;
+    int changedArm, innerTarget, outerTarget;
+  };
+  const Case cases[] = {{9, 100, 100, -1, 0, 0},  {-1, 100, 100, -1, 0, 0}, {0, 101, 0, 0, 50, 0},
+                        {8, 100, -1, 8, 100, 50}, {3, -1, 101, -1, 0, 0},   {4, 0, 100, 4, 0, 100}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE("unfoldArm(" + std::to_string(c.arm) + ", " + std::to_string(c.inner) + ", " +
+                 std::to_string(c.outer) + ")");
+    Enemy9Image image;
+    for (int arm = 0; arm < 9; ++arm) image.unfoldArm(arm, 50, 50);
+    image.unfoldArm(c.arm, c.inner, c.outer);
+    for (int arm = 0; arm < 9; ++arm) {
+      const bool changed = arm == c.changedArm;
+      EXPECT_EQ(image.inner_position(arm).target, changed ? c.innerTarget : 50) << arm;
+      EXPECT_EQ(image.outer_position(arm).target, changed ? c.outerTarget : 50) << arm;
+    }
+  }
+}
+
+TEST(Enemy9ArmImage, UnfoldSetsWholePixelLengthsAndMinusOneKeepsASegment) {
+  struct Step {
+    int inner, outer;
+    double innerTip, outerTip;
+  };
+  const Step steps[] = {{100, 100, 70, 140}, {-1, -1, 70, 140}, {50, -1, 35, 105},
+                        {101, 0, 35, 105},   {-1, 30, 35, 56},  {-1, -2, 35, 56},
+                        {3, 3, 2, 4},        {0, 0, 0, 0}};
+  Enemy9ArmImage arm;
+  for (const Step& step : steps) {
+    SCOPED_TRACE("unfold(" + std::to_string(step.inner) + ", " + std::to_string(step.outer) + ")");
+    arm.unfold(step.inner, step.outer);
+    EXPECT_NEAR(tipX(arm.get_inner()), step.innerTip, 1e-9);
+    EXPECT_NEAR(arm.reach(), step.outerTip, 1e-9);
+  }
+}
+
+// Light blue on triangle 2: rises over 30 updates from the body's own red and blue, stays, and
+// after stopGlow fades from full brightness over 30 updates to nothing.
+TEST(Enemy9BodyCellImage, GlowRisesStaysAndFadesBlendedWithTheBodysColours) {
+  Enemy9BodyCellImage cell;
+  cell.startGlow(0, 2);
+  EXPECT_EQ(cell.get_glowdir(), 0);
+  EXPECT_EQ(cell.get_shape(), 1);
+  cell.startGlow(3, 2);
+  struct Step {
+    int updates;  // before the check
+    bool stop;    // stopGlow() first
+    int level, dir;
+    Colorref pen, brush;  // of the triangle; pen 0 when none is drawn
+  };
+  const Step steps[] = {{0, false, 0, 1, 0x0000FF, 0xFF0000},
+                        {1, false, 1, 1, 0x0806FC, 0xFF0303},
+                        {14, false, 15, 1, 0x7F5AD9, 0xFF3232},
+                        {15, false, 30, 0, 0xFFB4B4, 0xFF6464},
+                        {50, false, 30, 0, 0xFFB4B4, 0xFF6464},
+                        {0, true, 30, -1, 0xFFB4B4, 0xFF6464},
+                        {1, false, 29, -1, 0xF6AEB6, 0xFF6060},
+                        {28, false, 1, -1, 0x0806FC, 0xFF0303},
+                        {1, false, 0, 0, 0, 0}};
+  int updates = 0;
+  for (const Step& step : steps) {
+    if (step.stop) cell.stopGlow();
+    for (int i = 0; i < step.updates; ++i) cell.update();
+    updates += step.updates;
+    SCOPED_TRACE("after " + std::to_string(updates) + " updates");
+    EXPECT_EQ(cell.get_glowlevel(), step.level);
+    EXPECT_EQ(cell.get_glowdir(), step.dir);
+    RecordingCanvas canvas;
+    cell.draw(canvas, 100, 100, 0, 1, kOwnColor, kOwnColor);
+    ASSERT_EQ(canvas.calls.size(), step.pen ? 2u : 1u);
+    EXPECT_EQ(canvas.calls[0].pen, Colorref{0x0000FF});
+    EXPECT_EQ(canvas.calls[0].brush, Colorref{0xFF0000});
+    if (!step.pen) continue;
+    EXPECT_EQ(canvas.calls[1].pen, step.pen);
+    EXPECT_EQ(canvas.calls[1].brush, step.brush);
+    EXPECT_EQ(canvas.calls[1].points, (std::vector<Point>{{100, 100}, {137, 100}, {153, 144}}));
+  }
+  EXPECT_EQ(cell.get_color(), 0);
+}
+
+// Each mode lights cells 0, 3, 6 / 1, 4, 7 / 2, 5, 8 alike; the shape picks the triangle drawn.
+TEST(Enemy9BodyImage, PatternsGroupTheCellsByNumberModulo3) {
+  struct Look {
+    int color, shape;
+  };
+  const std::pair<int, std::vector<Look>> patterns[] = {{0, {{1, 0}, {1, 1}, {1, 2}}},
+                                                        {1, {{2, 2}, {2, 1}, {2, 1}}},
+                                                        {2, {{3, 2}, {3, 1}, {3, 0}}},
+                                                        {3, {{6, 0}, {6, 0}, {6, 0}}},
+                                                        {-1, {{6, 0}, {6, 0}, {6, 0}}}};
+  for (const auto& [mode, looks] : patterns) {
+    Enemy9BodyImage body;
+    body.startGlow(mode);
+    for (int i = 0; i < 9; ++i) {
+      EXPECT_EQ(body.cell(i).get_color(), looks[i % 3].color) << "mode " << mode << " cell " << i;
+      EXPECT_EQ(body.cell(i).get_shape(), looks[i % 3].shape) << "mode " << mode << " cell " << i;
+    }
+  }
+  const std::pair<int, std::vector<Point>> triangles[] = {
+      {0, {{100, 100}, {170, 100}, {128, 123}}},
+      {1, {{100, 100}, {137, 100}, {128, 123}}},
+      {2, {{100, 100}, {137, 100}, {153, 144}}},
+      {7, {{100, 100}, {170, 100}, {128, 123}}}};
+  for (const auto& [shape, points] : triangles) {
+    Enemy9BodyCellImage cell;
+    cell.startGlow(6, shape);
+    RecordingCanvas canvas;
+    cell.draw(canvas, 100, 100, 0, 1, kOwnColor, kOwnColor);
+    ASSERT_EQ(canvas.calls.size(), 2u);
+    EXPECT_EQ(canvas.calls[1].points, points) << "shape " << shape;
+  }
+}
+
+// The 750th point starts the break-up: 201 frames drawn, small blasts over body and arms; then 9
+// frames unseen with one large blast each over the body; then dead, 210 frames after the hit.
+TEST_F(Enemy9, The750thHitBreaksItUpFor201FramesThen9LargeBlastsUnseen) {
+  run(250);
+  for (int hit = 1; hit < 750; ++hit) ASSERT_TRUE(boss.damage(1)) << hit;
+  EXPECT_STREQ(boss.state_name(), "updatenormal");
+  ASSERT_TRUE(boss.damage(1));
+  EXPECT_EQ(boss.get_life(), 0);
+  EXPECT_STREQ(boss.state_name(), "updatebreakup");
+  EXPECT_EQ(boss.get_count(), 0);
+  EXPECT_FALSE(boss.damage(1));
+  std::vector<BlastSprite*> small;
+  std::vector<BlastSprite*> large;
+  for (int frame = 1; frame <= 210; ++frame) {
+    EXPECT_FALSE(boss.damage(1)) << "before update " << frame;
+    EXPECT_FALSE(boss.isdead()) << "before update " << frame;
+    boss.update();
+    for (BlastSprite* blast : newBlasts()) (frame <= 201 ? small : large).push_back(blast);
+    EXPECT_EQ(drawn(boss).size(), frame < 201 ? 28u : 0u) << "after update " << frame;
+  }
+  EXPECT_TRUE(boss.isdead());
+  EXPECT_EQ(boss.get_life(), 0);
+  run(50);
+  EXPECT_TRUE(newBlasts().empty());
+  // Out along the arms, as far as their tips (209 pixels) and 10 pixels to the side.
+  ASSERT_GT(small.size(), 40u);
+  bool pastTheBody = false;
+  for (const BlastSprite* blast : small) {
+    const double distance = std::hypot(blast->get_x() - kX, blast->get_y() - kY);
+    EXPECT_LE(distance, std::hypot(209, 10));
+    EXPECT_GE(blast->get_size(), 20);
+    EXPECT_LE(blast->get_size(), 40);
+    pastTheBody = pastTheBody || distance > 140;
+  }
+  EXPECT_TRUE(pastTheBody);
+  ASSERT_EQ(large.size(), 9u);
+  for (const BlastSprite* blast : large) {
+    EXPECT_LE(std::abs(blast->get_x() - kX), 70);
+    EXPECT_LE(std::abs(blast->get_y() - kY), 70);
+    EXPECT_GE(blast->get_size(), 100);
+    EXPECT_LE(blast->get_size(), 140);
+  }
+}
