@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 #include "LevelFrames.h"
 #include "bosses/Enemy7.h"
@@ -34,16 +36,21 @@ const LevelStretch kSpokes{3, 480, 600, startAtTheWheel};
 // The late tour, where the random tracer volleys leave the most trails: about 850 of them.
 const LevelStretch kTour{3, 680, 780, startAtTheTour};
 
+// The slowest repetition beside the median, for a worst case on a machine shared with others.
+double slowest(const std::vector<double>& times) {
+  return *std::max_element(times.begin(), times.end());
+}
+
 void BM_Level3SpokesUpdate(benchmark::State& state) { benchStretchUpdate(state, kSpokes); }
-BENCHMARK(BM_Level3SpokesUpdate)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Level3SpokesUpdate)->Unit(benchmark::kMicrosecond)->ComputeStatistics("max", slowest);
 
 void BM_Level3SpokesDraw(benchmark::State& state) { benchStretchDraw(state, kSpokes); }
-BENCHMARK(BM_Level3SpokesDraw)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Level3SpokesDraw)->Unit(benchmark::kMicrosecond)->ComputeStatistics("max", slowest);
 
 void BM_Level3TourUpdate(benchmark::State& state) { benchStretchUpdate(state, kTour); }
-BENCHMARK(BM_Level3TourUpdate)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Level3TourUpdate)->Unit(benchmark::kMicrosecond)->ComputeStatistics("max", slowest);
 
 void BM_Level3TourDraw(benchmark::State& state) { benchStretchDraw(state, kTour); }
-BENCHMARK(BM_Level3TourDraw)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Level3TourDraw)->Unit(benchmark::kMicrosecond)->ComputeStatistics("max", slowest);
 
 }  // namespace

@@ -14,7 +14,6 @@
 #include "bosses/Enemy7Debris.h"
 #include "game/BlastSprite.h"
 #include "game/World.h"
-#include "player/PlayerSprite.h"
 #include "support/RecordingCanvas.h"
 #include "weapons/AcceleratingShots.h"
 #include "weapons/EnemyLaserSprite.h"
@@ -49,7 +48,6 @@ struct Pushed {
     const auto it = counts.find(typeid(T));
     return it == counts.end() ? 0 : it->second;
   }
-  int total() const { return static_cast<int>(shots.size()); }
 };
 
 class Enemy7 : public ::testing::Test {
@@ -67,16 +65,10 @@ class Enemy7 : public ::testing::Test {
     }
     return pushed;
   }
-  void stepWhile(const char* state) {
-    while (std::string(boss.state_name()) == state) step();
-  }
   // The killing hit on the triangle, then the whole transition: the wheel at its first frame.
   void toWheel() {
     ASSERT_TRUE(boss.damage(boss.get_life()));
-    for (const char* state : {"updatetrbreakup", "updatetrdestroy", "updatetonormal"}) {
-      stepWhile(state);
-    }
-    ASSERT_STREQ(boss.state_name(), "updatenormal");
+    while (boss.get_state() != &Enemy7Sprite::updatenormal) step();
   }
   // Runs the wheel until its attack phase is no longer this one; how many frames that took.
   int runPhase(Enemy7Sprite::State phase) {
@@ -180,11 +172,6 @@ TEST(Enemy7Image, MirroredBladeReflectsAboutHalfTheApexAngle) {
       EXPECT_NEAR(my, r * std::sin(reflected), 1e-9) << th << " point " << i;
     }
   }
-  RecordingCanvas mirrored;
-  RecordingCanvas counterClockwise;
-  blade.draw(mirrored, 10, 20, 1.0, 1.0, kOwnColor, kOwnColor);
-  blade.drawcclockwise(counterClockwise, 10, 20, 1.0, 1.0, kOwnColor, kOwnColor);
-  EXPECT_EQ(mirrored.calls[0].points, counterClockwise.calls[0].points);
 }
 
 TEST_F(Enemy7, WaypointsZigZagAcrossTheFieldAndTheTourVisitsThemBackAndForth) {
@@ -296,30 +283,32 @@ TEST_F(Enemy7, TriangleVolleysHardenBelowHundredLifeFromTheFirstFrame) {
 }
 
 // The killing hit shakes the triangle for 91 frames, bursts it in 5 with a shard and a large blast
-// each, pauses 120 frames and unfolds in 301, adding 452 life; silent all along. The blades end
-// a seventh of a turn apart and the wheel is hit at 50 pixels.
+// each, pauses 120 frames and unfolds in 301, adding 452 life; silent all along. Hits are refused
+// while it shakes and bursts, and count without killing while it unfolds; the next hit on the
+// wheel then breaks it up. The blades end a seventh of a turn apart; the wheel is hit at 50.
 TEST_F(Enemy7, TransitionShakesBurstsPausesAndUnfoldsRefillingLife) {
   for (int i = 0; i < 30; ++i) step();
   ASSERT_TRUE(boss.damage(boss.get_life() + 7));
-  EXPECT_EQ(boss.get_life(), -7);
   struct Stage {
     const char* state;
-    int frames, blastsAtLeast, blastsAtMost, debris;
+    int frames;
+    bool hurt;
+    int fewestBlasts, mostBlasts, debris;
     double smallest, largest;
   };
   const Stage stages[] = {
-      {"updatetrbreakup", 91, 1, 91, 0, 20, 40},
-      {"updatetrdestroy", 5, 5, 5, 5, 80, 100},
-      {"updatetonormal", 421, 0, 0, 0, 0, 0},
+      {"updatetrbreakup", 91, false, 1, 91, 0, 20, 40},
+      {"updatetrdestroy", 5, false, 5, 5, 5, 80, 100},
+      {"updatetonormal", 421, true, 0, 0, 0, 0, 0},
   };
   for (const Stage& s : stages) {
     SCOPED_TRACE(s.state);
     int frames = 0;
     Pushed all;
     for (; std::string(boss.state_name()) == s.state; ++frames) {
-      EXPECT_EQ(boss.get_hitsize(), 40);
+      EXPECT_EQ(boss.damage(frames == 0 ? 1000 : 0), s.hurt);
       Pushed p = step();
-      EXPECT_EQ(p.total(), 0);
+      EXPECT_TRUE(p.shots.empty());
       for (const auto& [type, n] : p.counts) all.counts[type] += n;
       for (const auto& effect : p.effects) {
         if (const auto* blast = dynamic_cast<const BlastSprite*>(effect.get())) {
@@ -329,57 +318,27 @@ TEST_F(Enemy7, TransitionShakesBurstsPausesAndUnfoldsRefillingLife) {
       }
     }
     EXPECT_EQ(frames, s.frames);
-    EXPECT_GE(all.of<BlastSprite>(), s.blastsAtLeast);
-    EXPECT_LE(all.of<BlastSprite>(), s.blastsAtMost);
+    EXPECT_GE(all.of<BlastSprite>(), s.fewestBlasts);
+    EXPECT_LE(all.of<BlastSprite>(), s.mostBlasts);
     EXPECT_EQ(all.of<Enemy7DebrisSprite>(), s.debris);
   }
   EXPECT_STREQ(boss.state_name(), "updatenormal");
-  EXPECT_STREQ(boss.normalstate_name(), "updatenormal1");
-  EXPECT_EQ(boss.get_life(), -7 + 452);
+  EXPECT_EQ(boss.get_life(), -7 - 1000 + 452);
   EXPECT_EQ(boss.get_hitsize(), 50);
   EXPECT_EQ(boss.get_count(), 0);
   for (int i = 0; i < Enemy7Sprite::kBlades; ++i) {
     EXPECT_NEAR(boss.blade(i).get_first_th(), (i + 1) * kTwoPi / 7, 1e-9) << "blade " << i;
   }
-}
-
-// Hits count on the triangle, are refused while it shakes and bursts, count without killing while
-// it unfolds, and count on the wheel, where the next hit at no life starts its death.
-TEST_F(Enemy7, HitsCountOnlyWhereTheBossCanBeHurt) {
-  struct Case {
-    const char* state;
-    int points;
-    bool counts;
-    const char* stateAfter;
-  };
-  const Case cases[] = {
-      {"updatetriangular", 10, true, "updatetriangular"},
-      {"updatetriangular", 140, true, "updatetrbreakup"},
-      {"updatetrbreakup", 1, false, "updatetrbreakup"},
-      {"updatetrdestroy", 1, false, "updatetrdestroy"},
-      {"updatetonormal", 1000, true, "updatetonormal"},
-      {"updatenormal", 1, true, "updatebreakup"},
-  };
-  int expectedLife = boss.get_life();
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.state) + " " + std::to_string(c.points));
-    while (std::string(boss.state_name()) != c.state) step();
-    if (std::string(c.state) == "updatetonormal") step();  // into the pause
-    if (std::string(c.state) == "updatenormal") expectedLife = boss.get_life();
-    EXPECT_EQ(boss.damage(c.points), c.counts);
-    if (c.counts) expectedLife -= c.points;
-    EXPECT_EQ(boss.get_life(), expectedLife);
-    EXPECT_STREQ(boss.state_name(), c.stateAfter);
-  }
+  EXPECT_TRUE(boss.damage(1));
+  EXPECT_STREQ(boss.state_name(), "updatebreakup");
 }
 
 // Five shards with whole-number velocities of -3..3 and a spin within a twelfth of a half turn;
 // each goes only once the 50 x 50 square around it is wholly off the field.
 TEST_F(Enemy7, BurstThrowsFiveShardsThatGoOnlyWhollyOffTheField) {
   ASSERT_TRUE(boss.damage(boss.get_life()));
-  stepWhile("updatetrbreakup");
   std::vector<std::unique_ptr<MySprite>> shards;
-  while (std::string(boss.state_name()) == "updatetrdestroy") {
+  while (boss.get_state() != &Enemy7Sprite::updatetonormal) {
     Pushed p = step();
     for (auto& effect : p.effects) {
       if (dynamic_cast<Enemy7DebrisSprite*>(effect.get())) shards.push_back(std::move(effect));
@@ -394,23 +353,23 @@ TEST_F(Enemy7, BurstThrowsFiveShardsThatGoOnlyWhollyOffTheField) {
       EXPECT_LE(std::abs(v), 3.0);
     }
     EXPECT_LE(std::abs(shard.get_dangle()), 3.14159 / 12 + 1e-12);
-    const bool still = shard.get_vx() == 0.0 && shard.get_vy() == 0.0;
-    int framesToLeave = 0;
-    for (int frame = 1; frame <= 1000 && framesToLeave == 0; ++frame) {
-      const double wasX = shard.get_x();
-      const double wasY = shard.get_y();
+    // It first asks to go in the first frame that finds it wholly off; a shard at rest never does.
+    int asked = 0;
+    int off = 0;
+    for (int frame = 1; frame <= 1000 && asked == 0; ++frame) {
       shard.update();
-      if (world.delosprites.size() > 0) framesToLeave = frame;
-      const auto outside = [&](double x, double y) {
-        return x - 25 >= world.rc.right || x + 25 <= world.rc.left || y - 25 >= world.rc.bottom ||
-               y + 25 <= world.rc.top;
-      };
-      EXPECT_EQ(framesToLeave == frame, outside(shard.get_x(), shard.get_y()));
-      EXPECT_FALSE(outside(wasX, wasY));
+      const double x = shard.get_x();
+      const double y = shard.get_y();
+      const Rect& rc = world.rc;
+      if (off == 0 &&
+          (x - 25 >= rc.right || x + 25 <= rc.left || y - 25 >= rc.bottom || y + 25 <= rc.top)) {
+        off = frame;
+      }
+      if (world.delosprites.size() > 0) asked = frame;
     }
-    EXPECT_EQ(framesToLeave == 0, still);
-    MySprite* request = nullptr;
-    while (world.delosprites.pop(request)) {
+    EXPECT_EQ(asked, off);
+    EXPECT_EQ(asked == 0, shard.get_vx() == 0.0 && shard.get_vy() == 0.0);
+    for (MySprite* request = nullptr; world.delosprites.pop(request);) {
     }
   }
 }
@@ -432,13 +391,10 @@ TEST_F(Enemy7, SpokePhaseLasts820FramesWithOneTipBurstPerCycle) {
     }
     if (p.of<BSTLaserSprite>() > 0) {
       EXPECT_EQ(p.of<BSTLaserSprite>(), 42) << frame;
-      const int m = frame % 410;
-      EXPECT_TRUE(frame % 20 == 0 && (m <= 120 || (240 <= m && m <= 359))) << frame;
       ++volleys;
     }
     if (p.of<PWLaserSprite>() > 0) {
       EXPECT_EQ(p.of<PWLaserSprite>(), 7);
-      EXPECT_EQ(frame % 40, 0);
       ++plasmaFrames;
     }
   }
@@ -497,44 +453,4 @@ TEST_F(Enemy7, TourAndPincerPhasesKeepTheirLengthsAndGiveTheWheelBack) {
     EXPECT_EQ(boss.blade(i).get_other_th(0), 2.0195935714285715);
   }
   EXPECT_EQ(runPhase(&Enemy7Sprite::updatenormal1), 820);
-}
-
-// The triangle with its blade inside; at the start of the unfolding all seven blades lie on that
-// blade, and at its end they stand on the centre exactly as the wheel draws them.
-TEST_F(Enemy7, BladesSlideFromTheTriangleIntoTheWheel) {
-  world.psp->move_xy(-250, 0);  // the ship at (150, 400): the triangle turns to it
-  for (int i = 0; i < 40; ++i) step();
-  RecordingCanvas triangle;
-  boss.drawtriangular(triangle);
-  ASSERT_EQ(triangle.calls.size(), 1u + 6u);
-  const std::vector<Point>& big = triangle.calls[0].points;
-  ASSERT_EQ(big.size(), 3u);
-  const double a = boss.get_angle();
-  EXPECT_NEAR(big[0].x, boss.get_x() + 37.5 * std::cos(a), 1.0);
-  EXPECT_NEAR(big[0].y, boss.get_y() + 37.5 * std::sin(a), 1.0);
-  for (const Point& leg : {big[1], big[2]}) {
-    EXPECT_NEAR(std::hypot(leg.x - big[0].x, leg.y - big[0].y), 75.0, 1.5);
-  }
-
-  RecordingCanvas stacked;
-  boss.drawoffset(stacked, 300);
-  ASSERT_EQ(stacked.calls.size(), 7u * 6u);
-  for (std::size_t call = 0; call < stacked.calls.size(); ++call) {
-    const std::vector<Point>& got = stacked.calls[call].points;
-    const std::vector<Point>& want = triangle.calls[1 + call % 6].points;
-    ASSERT_EQ(got.size(), want.size());
-    for (std::size_t k = 0; k < got.size(); ++k) {
-      EXPECT_LE(std::abs(got[k].x - want[k].x) + std::abs(got[k].y - want[k].y), 1) << call;
-    }
-  }
-
-  toWheel();
-  RecordingCanvas unfolded;
-  RecordingCanvas wheel;
-  boss.drawoffset(unfolded, 0);
-  boss.drawnormal(wheel);
-  ASSERT_EQ(wheel.calls.size(), 7u * 6u);
-  for (std::size_t call = 0; call < wheel.calls.size(); ++call) {
-    EXPECT_EQ(unfolded.calls[call].points, wheel.calls[call].points) << call;
-  }
 }
