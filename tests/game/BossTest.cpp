@@ -12,6 +12,7 @@
 #include "bosses/BossFactory.h"
 #include "bosses/Enemy5.h"
 #include "bosses/Enemy6.h"
+#include "bosses/Enemy7.h"
 #include "bosses/Enemy8.h"
 #include "game/World.h"
 #include "support/RecordingCanvas.h"
@@ -46,6 +47,18 @@ class Enemy5 : public ::testing::Test {
   std::vector<int> fanFrames;
 };
 
+// The level-3 boss past its triangle and the unfolding, at the first frame of its wheel.
+std::unique_ptr<Boss> wheelOfBlades() {
+  auto boss = std::make_unique<Enemy7Sprite>(400, 200);
+  boss->damage(boss->get_life());
+  World& world = World::current();
+  while (boss->get_state() != &Enemy7Sprite::updatenormal) {
+    boss->update();
+    for (MySprite* effect = nullptr; world.addosprites.pop(effect);) delete effect;
+  }
+  return boss;
+}
+
 }  // namespace
 
 TEST_F(Enemy5, AHeavyHitTakesLifeBelowZero) {
@@ -56,19 +69,20 @@ TEST_F(Enemy5, AHeavyHitTakesLifeBelowZero) {
 }
 
 // The hit that takes the last point starts the break-up frames, then the frames with one large
-// blast each (unseen, but for the level-4 boss), then the boss is dead for good; all the while in
-// place, silent and unhurt.
+// blast each (unseen, but for the wheel of blades and the level-4 boss), then the boss is dead
+// for good; all the while in place, silent and unhurt.
 TEST(BossDeath, LastPointBreaksItUpExplodesThenItIsDead) {
   struct Case {
     const char* name;
     std::function<std::unique_ptr<Boss>()> make;
     int breakupFrames;
     int destroyFrames;
-    bool seenExploding;
+    bool seenWhileExploding = false;
   };
   const Case cases[] = {
-      {"Enemy5Sprite", [] { return std::make_unique<Enemy5Sprite>(400, 100); }, 61, 5, false},
-      {"Enemy6Sprite", [] { return std::make_unique<Enemy6Sprite>(400, 200); }, 61, 5, false},
+      {"Enemy5Sprite", [] { return std::make_unique<Enemy5Sprite>(400, 100); }, 61, 5},
+      {"Enemy6Sprite", [] { return std::make_unique<Enemy6Sprite>(400, 200); }, 61, 5},
+      {"Enemy7Sprite", wheelOfBlades, 81, 7, true},
       {"Enemy8Sprite", [] { return std::make_unique<Enemy8Sprite>(397, 180); }, 151, 7, true},
   };
   for (const Case& c : cases) {
@@ -102,8 +116,8 @@ TEST(BossDeath, LastPointBreaksItUpExplodesThenItIsDead) {
       EXPECT_EQ(step(), 0) << frame;
       if (frame == c.breakupFrames) breakupBlasts = world.addosprites.size();
       EXPECT_EQ(where(), lastPosition) << frame;
-      const int drawnUntil = c.seenExploding ? dying : c.breakupFrames;
-      EXPECT_EQ(drawn(), frame < drawnUntil) << "after update " << frame;
+      const int seenUntil = c.seenWhileExploding ? dying : c.breakupFrames;
+      EXPECT_EQ(drawn(), frame < seenUntil) << "after update " << frame;
     }
     EXPECT_TRUE(boss->isdead());
     for (int i = 0; i < 50; ++i) step();

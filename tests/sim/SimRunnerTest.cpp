@@ -154,6 +154,22 @@ TEST_F(SimRunnerTest, TraceHasALinePerFrameThatIsTheStateAfterThatFrame) {
   EXPECT_EQ(line, expected);
 }
 
+// The level-3 boss adds its own fields: velocity, aim, shot timer, hit radius and attack phase.
+TEST_F(SimRunnerTest, LevelThreeBossWritesItsOwnFields) {
+  SimOptions options;
+  options.startLevel = 3;
+  options.frames = 2;
+  const nlohmann::json boss = stateJson(run("", options)->world(), 2, true)["boss"];
+  EXPECT_EQ(boss["class"], "Enemy7Sprite");
+  EXPECT_EQ(boss["state"], "updatetriangular");
+  EXPECT_EQ(boss["normalstate"], "updatenormal1");
+  EXPECT_EQ(boss["hitsize"], 40);
+  EXPECT_EQ(boss["subcount"], 2);
+  EXPECT_EQ(boss["count"], 2);
+  EXPECT_GT(boss["vy"].get<double>(), 0.0);  // towards the ship below
+  EXPECT_EQ(boss["aimangle"], 0.0);          // aimed only by the wheel
+}
+
 // The level-5 boss's arms half out at count 150, and at 731 its cells lit steadily light blue in
 // triangles 2, 1, 0 by cell number modulo 3.
 TEST_F(SimRunnerTest, TraceShowsTheLevel5ArmsAndCells) {
