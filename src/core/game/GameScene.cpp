@@ -69,7 +69,7 @@ void playerShots(World& world, Canvas& canvas) {
     Sprite* sprite = node->get_vec();
     sprite->update();
     sprite->draw(canvas);
-    auto* shot = dynamic_cast<MyHitSprite*>(sprite);
+    MyHitSprite* shot = sprite->asHitSprite();
     if (shot && world.es && testhit(shot, world.es.get()) && world.es->damage(1)) {
       world.requestDelete(world.delpsprites, shot);
     }
@@ -101,7 +101,7 @@ void enemyShots(World& world, Canvas& canvas) {
     Sprite* sprite = node->get_vec();
     sprite->update();
     sprite->draw(canvas);
-    const auto* shot = dynamic_cast<const MyHitSprite*>(sprite);
+    const MyHitSprite* shot = sprite->asHitSprite();
     if (shot && testhit(shot, world.psp.get()) && !bossIsDead(world)) destroyplayer(world);
   }
 }

@@ -12,33 +12,42 @@
 class DrawList : public Canvas {
  public:
   void polygon(std::span<const Point> points, OptionalColor pen, OptionalColor brush) override {
-    calls_.push_back({Kind::Polygon, {points.begin(), points.end()}, pen, brush, {}});
+    add(Kind::Polygon, points, pen, brush);
   }
   void rectangle(int l, int t, int r, int b, OptionalColor pen, OptionalColor brush) override {
-    calls_.push_back({Kind::Rectangle, {{l, t}, {r, b}}, pen, brush, {}});
+    const Point corners[] = {{l, t}, {r, b}};
+    add(Kind::Rectangle, corners, pen, brush);
   }
   void line(Point from, Point to, Colorref pen) override {
-    calls_.push_back({Kind::Line, {from, to}, pen, std::nullopt, {}});
+    const Point ends[] = {from, to};
+    add(Kind::Line, ends, pen, std::nullopt);
   }
   void text(int x, int y, std::string_view text, Colorref color) override {
-    calls_.push_back({Kind::Text, {{x, y}}, color, std::nullopt, std::string(text)});
+    const Point corner[] = {{x, y}};
+    add(Kind::Text, corner, color, std::nullopt);
+    calls_.back().text = std::string(text);
   }
   void setViewportOrigin(int x, int y) override {
-    calls_.push_back({Kind::Origin, {{x, y}}, std::nullopt, std::nullopt, {}});
+    const Point origin[] = {{x, y}};
+    add(Kind::Origin, origin, std::nullopt, std::nullopt);
   }
-  void clear() { calls_.clear(); }
+  // Forgets the calls but keeps the room they took, so a frame like the last allocates nothing.
+  void clear() {
+    calls_.clear();
+    points_.clear();
+  }
 
   void replay(Canvas& canvas) const {
     for (const Call& c : calls_) {
+      const std::span<const Point> p(points_.data() + c.first, c.count);
       switch (c.kind) {
-        case Kind::Polygon: canvas.polygon(c.points, c.pen, c.brush); break;
+        case Kind::Polygon: canvas.polygon(p, c.pen, c.brush); break;
         case Kind::Rectangle:
-          canvas.rectangle(c.points[0].x, c.points[0].y, c.points[1].x, c.points[1].y, c.pen,
-                           c.brush);
+          canvas.rectangle(p[0].x, p[0].y, p[1].x, p[1].y, c.pen, c.brush);
           break;
-        case Kind::Line: canvas.line(c.points[0], c.points[1], *c.pen); break;
-        case Kind::Text: canvas.text(c.points[0].x, c.points[0].y, c.text, *c.pen); break;
-        case Kind::Origin: canvas.setViewportOrigin(c.points[0].x, c.points[0].y); break;
+        case Kind::Line: canvas.line(p[0], p[1], *c.pen); break;
+        case Kind::Text: canvas.text(p[0].x, p[0].y, c.text, *c.pen); break;
+        case Kind::Origin: canvas.setViewportOrigin(p[0].x, p[0].y); break;
       }
     }
   }
@@ -48,10 +57,18 @@ class DrawList : public Canvas {
   enum class Kind { Polygon, Rectangle, Line, Text, Origin };
   struct Call {
     Kind kind;
-    std::vector<Point> points;
+    std::size_t first;  // the call's points in points_
+    std::size_t count;
     OptionalColor pen;
     OptionalColor brush;
     std::string text;
   };
+
+  void add(Kind kind, std::span<const Point> points, OptionalColor pen, OptionalColor brush) {
+    calls_.push_back({kind, points_.size(), points.size(), pen, brush, {}});
+    points_.insert(points_.end(), points.begin(), points.end());
+  }
+
   std::vector<Call> calls_;
+  std::vector<Point> points_;  // every call's points, one after another
 };

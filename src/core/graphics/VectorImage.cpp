@@ -31,8 +31,11 @@ void VectorImage::get_xy(int i, double rotation, double scale, double* x, double
   double py = 0.0;
   if (i >= 0 && i < n) {
     const auto k = static_cast<std::size_t>(i);
-    px = gm::cos(angles[k] + rotation) * radii[k] * scale;
-    py = gm::sin(angles[k] + rotation) * radii[k] * scale;
+    double sine = 0.0;
+    double cosine = 0.0;
+    gm::sincos(angles[k] + rotation, sine, cosine);
+    px = cosine * radii[k] * scale;
+    py = sine * radii[k] * scale;
   }
   if (x) *x = px;
   if (y) *y = py;
@@ -54,11 +57,14 @@ std::span<const Point> VectorImage::devicePoints(double x, double y, double rota
                                                  double scale) const {
   // The truncation would quietly draw a NaN at 0 and an infinity far off; debug builds stop there.
   assert(std::isfinite(x) && std::isfinite(y) && std::isfinite(rotation) && std::isfinite(scale));
-  for (int i = 0; i < n; ++i) {
-    double px = 0.0;
-    double py = 0.0;
-    get_xy(i, rotation, scale, &px, &py);
-    scratch_[static_cast<std::size_t>(i)] = {gm::truncate(px + x), gm::truncate(py + y)};
+  // The arithmetic of get_xy, point by point, without its checks.
+  for (std::size_t k = 0; k < static_cast<std::size_t>(n); ++k) {
+    double sine = 0.0;
+    double cosine = 0.0;
+    gm::sincos(angles[k] + rotation, sine, cosine);
+    const double px = cosine * radii[k] * scale;
+    const double py = sine * radii[k] * scale;
+    scratch_[k] = {gm::truncate(px + x), gm::truncate(py + y)};
   }
   return scratch_;
 }

@@ -15,12 +15,3 @@ double cos(double x) { return detail::portableCos(x); }
 double atan2(double y, double x) { return detail::portableAtan2(y, x); }
 double sqrt(double x) { return std::sqrt(x); }
 }  // namespace gm
-
-namespace gm {
-int truncate(double value) {
-  if (!(value == value)) return 0;  // NaN
-  if (value > 1e9) return 1'000'000'000;
-  if (value < -1e9) return -1'000'000'000;
-  return static_cast<int>(value);
-}
-}  // namespace gm

@@ -1,6 +1,7 @@
 #pragma once
 
 class Canvas;
+class MyHitSprite;
 
 // Everything that moves is a sprite: updated by one frame, then drawn.
 class Sprite {
@@ -8,6 +9,10 @@ class Sprite {
   virtual ~Sprite() = default;
   virtual void draw(Canvas& canvas) = 0;
   virtual void update() = 0;
+  // The sprite as one that takes part in hit tests, or null: asked of every shot every frame, so a
+  // virtual call rather than a type search.
+  virtual MyHitSprite* asHitSprite() { return nullptr; }
+  virtual const MyHitSprite* asHitSprite() const { return nullptr; }
 };
 
 // A sprite with a centre in client pixels.
@@ -24,6 +29,8 @@ class MySprite : public Sprite {
 class MyHitSprite : public MySprite {
  public:
   virtual int get_hitsize() const = 0;
+  MyHitSprite* asHitSprite() final { return this; }
+  const MyHitSprite* asHitSprite() const final { return this; }
   int side = 0;  // 1 for the player's side, 2 for the enemy's; no rule reads it
 };
 
