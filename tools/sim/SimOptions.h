@@ -20,4 +20,7 @@ struct SimOptions {
   std::filesystem::path trace;  // one JSON state a line after every frame
   int startLevel = 0;           // 0: start on the title screen
   bool invincible = false;
+  bool recordReplays = true;  // a scripted game is recorded into replays/ like the game does
+  // Test aid: one point added to the score after this frame, so that a replay no longer matches.
+  std::optional<std::int64_t> nudgeScoreAfter;
 };

@@ -1,5 +1,7 @@
 #include "SimRunner.h"
 
+#include <algorithm>
+
 #include "PngWriter.h"
 #include "StateJson.h"
 #include "shell/UpdateBridge.h"
@@ -18,22 +20,27 @@ SimRunner::SimRunner(const SimOptions& options, InputTimeline timeline)
   world_.setClock(&clock_);
   world_.input.setSource(&controls_);
   world_.invincible = options.invincible;
+  world_.recordReplays = options.recordReplays;
   world_.start();
-  if (options.startLevel > 0) startLevel(options.startLevel);
+  if (options.startLevel > 0) world_.UB.startAt(options.startLevel);
 }
 
-// As if chosen from the title: level 1 is "New Game", level 5 "Continue", and the levels between
-// are a new game moved on level by level without playing.
-void SimRunner::startLevel(int level) {
-  if (level >= 5) {
-    world_.UB.contgame();
-    return;
-  }
-  world_.UB.newgame();
-  while (world_.UB.get_nowlevel() < level) world_.UB.nextlevel();
+SimRunner::SimRunner(const SimOptions& options, ReplayFile replay)
+    : options_(options), canvas_(std::max(replay.width, 1), std::max(replay.height, 1)) {
+  options_.frames = replay.frames;
+  player_.emplace(std::move(replay));
+  player_->start(world_);
 }
 
 void SimRunner::runFrame(std::int64_t frame) {
+  if (player_) {
+    player_->beforeFrame(world_);
+    canvas_.clear();
+    update(world_, canvas_);
+    if (options_.nudgeScoreAfter == frame) ++world_.score;
+    player_->afterFrame(world_);
+    return;
+  }
   clock_.setFrame(frame);
   controls_.hold(timeline_.heldAt(frame));
   const bool unfocused =
@@ -41,6 +48,7 @@ void SimRunner::runFrame(std::int64_t frame) {
   world_.windowfront = !unfocused;
   canvas_.clear();
   update(world_, canvas_);
+  if (options_.nudgeScoreAfter == frame) ++world_.score;
 }
 
 bool SimRunner::writeFramePng(std::int64_t frame, std::string& error) const {
