@@ -5,6 +5,7 @@
 
 struct Options {
   std::string frameLog;  // empty: no log
+  std::string replay;    // a replay to show instead of playing
 };
 
 // Reads the command line. Returns the exit status when the program should stop at once (after
