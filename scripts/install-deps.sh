@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libsdl2-dev libpng-dev nlohmann-json3-dev libcli11-dev
   xvfb xdotool x11-apps imagemagick python3
+  clang libclang-rt-14-dev
 )
 if [[ "${1:-}" != "--no-windows" ]]; then
   packages+=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the optimised build with warnings as errors (unit tests, the headless
 # runner and the real-window test under Xvfb), the same tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and the Windows build under Wine. Also checks the formatting.
+# UndefinedBehaviorSanitizer, a minute of fuzzing the replay loader, and the Windows build under
+# Wine. Also checks the formatting.
 # Usage: scripts/test.sh [--no-windows]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -26,6 +27,19 @@ step "sanitizer build (ASan + UBSan)"
 cmake --preset asan >/dev/null
 cmake --build --preset asan -j "$jobs"
 ctest --preset asan -j "$jobs"
+
+step "fuzzing the replay loader (60 s)"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j "$jobs" --target replay_loader_fuzz
+# New finds go to a corpus of the build's own; the seeds in fuzz/corpus stay as they are.
+mkdir -p build/fuzz/corpus
+if build/fuzz/fuzz/replay_loader_fuzz -max_total_time=60 -print_final_stats=1 build/fuzz/corpus \
+  fuzz/corpus >build/fuzz/fuzz.log 2>&1; then
+  tail -n 5 build/fuzz/fuzz.log
+else
+  cat build/fuzz/fuzz.log
+  exit 1
+fi
 
 if ((windows)); then
   step "Windows build under Wine"

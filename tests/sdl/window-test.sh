@@ -2,13 +2,15 @@
 # The Linux program in a real X window: an Xvfb server of its own, synthetic key presses from
 # xdotool, screenshots read back with ImageMagick. Checks the title screen, the menu, "Quit", the
 # close box, SIGTERM, a stopped-and-resumed process and a start without a display; every way out
-# must leave highscores.csv saved.
-# Usage: window-test.sh PATH-TO-kelvaron PATH-TO-kelvaron-wm-close
+# must leave highscores.csv saved. A game closed midway leaves a replay that kelvaron-sim verifies
+# and that `kelvaron --replay` shows to its end, or until Escape.
+# Usage: window-test.sh PATH-TO-kelvaron PATH-TO-kelvaron-wm-close [PATH-TO-kelvaron-sim]
 # Exit status: 0 passed, 1 failed, 77 skipped (Xvfb, xdotool or ImageMagick missing).
 set -uo pipefail
 
 kelvaron=$(realpath "$1")
 wm_close=$(realpath "$2")
+sim=${3:+$(realpath "$3")}
 
 for tool in Xvfb xdotool import convert identify; do
   if ! command -v "$tool" >/dev/null; then
@@ -20,7 +22,7 @@ done
 # Run again inside an X server of our own.
 if [[ -z "${KELVARON_WINDOW_TEST_XVFB:-}" ]]; then
   here=$(cd "$(dirname "$0")" && pwd)
-  KELVARON_WINDOW_TEST_XVFB=1 exec "$here/../../scripts/with-xvfb.sh" bash "$0" "$kelvaron" "$wm_close"
+  KELVARON_WINDOW_TEST_XVFB=1 exec "$here/../../scripts/with-xvfb.sh" bash "$0" "$kelvaron" "$wm_close" ${sim:+"$sim"}
 fi
 unset SDL_VIDEODRIVER
 
@@ -215,7 +217,51 @@ else
   cat "$dir/stderr.log"
 fi
 
-# --- 6. --help, and a bad option: status 2 before any window opens. ---
+# --- 6. A game closed midway: its replay verifies, and plays in the window without recording. ---
+dir=$(new_scratch replay)
+start_game "$dir"
+window=$(game_window)
+xdotool windowfocus --sync "$window"
+sleep 0.2
+press z  # "New Game"
+xdotool keydown z keydown Left
+sleep 1.5
+xdotool keyup Left keydown Up
+sleep 1.5
+xdotool keyup Up keyup z
+"$wm_close" "$window"
+await_exit 5
+expect_clean_exit "$dir" "game closed midway" "$status"
+replay=$(ls "$dir"/replays/*.kvr 2>/dev/null | head -n1)
+if [[ -n "$replay" ]]; then pass "replay written: ${replay##*/}"; else fail "no replay in replays/"; fi
+if [[ -n "$replay" && -n "$sim" ]]; then
+  if verdict=$("$sim" --replay "$replay" 2>&1); then pass "$verdict"; else fail "$verdict"; fi
+fi
+if [[ -n "$replay" ]]; then
+  view="$work/view"
+  mkdir -p "$view"
+  start_game "$view" --replay "$replay"
+  window=$(game_window)
+  sleep 0.4
+  import -window "$window" "$work/replay.png"
+  await_exit 10
+  expect_clean_exit "$view" "replay shown to its end" "$status"
+  expect_at_least "REPLAY mark" "$(pixels_of "$work/replay.png" FFFF00 70x26+724+540)" 20
+  if [[ -z "$(ls -A "$view")" || "$(ls -A "$view")" == stderr.log ]]; then
+    pass "the replay shown wrote no highscores and no replay"
+  else
+    fail "the replay shown left files: $(ls -A "$view")"
+  fi
+  start_game "$view" --replay "$replay"
+  window=$(game_window)
+  xdotool windowfocus --sync "$window"
+  sleep 0.2
+  press Escape
+  await_exit 1  # well before the replay's own end, 3 seconds in
+  expect_clean_exit "$view" "replay ended with Escape" "$status"
+fi
+
+# --- 7. --help, and a bad option: status 2 before any window opens. ---
 if "$kelvaron" --help | grep -q -- --frame-log; then pass "--help"; else fail "--help"; fi
 status=0
 timeout 10 "$kelvaron" --scale 9 2>"$work/bad-option.log" || status=$?
@@ -226,7 +272,7 @@ else
   cat "$work/bad-option.log"
 fi
 
-# --- 7. A resized window: the title whole and centred, black bars on the left and right. ---
+# --- 8. A resized window: the title whole and centred, black bars on the left and right. ---
 dir=$(new_scratch resized)
 start_game "$dir"
 window=$(game_window)

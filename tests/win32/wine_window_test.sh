@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
 # kelvaron.exe under Wine on a bare X server: the title screen shows, Down, Down, Z quits with exit
 # status 0 leaving the highscores as they were, and the window's close box ends the game and saves
-# the table. The second run also logs frame times and prints the frame rate.
-# Usage: wine_window_test.sh KELVARON_EXE WORK_DIR WINE_PREFIX
+# the table. The second run also logs frame times and prints the frame rate. A third plays a short
+# game and closes the window midway: the replay kelvaron.exe wrote verifies in the Linux runner,
+# when one is given.
+# Usage: wine_window_test.sh KELVARON_EXE WORK_DIR WINE_PREFIX [NATIVE_SIM]
 set -euo pipefail
 
 exe=$(realpath "$1")
 work=$2
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/../../scripts/wine-prefix.sh" "$3"
+native_sim=${4:+$(realpath "$4")}
 im_convert=/usr/bin/convert  # ImageMagick's own, whatever else is on the PATH
 
 rm -rf "$work"
@@ -131,3 +134,26 @@ awk 'NR == 1 { f = $1; next } { t = $1 * 1000.0 / f; if (NR > 2) print t - last;
          printf "frames: %d intervals, %.1f frames/s; interval mean %.2f ms, stddev %.2f ms, min %.2f ms, max %.2f ms, p99 %.2f ms\n",
                 m, 1000 / mean, mean, sd, v[1], v[m], v[int(0.99 * m)]
        }'
+
+rm -rf replays
+start_game "$work/replay.log"
+xdotool windowfocus "$window" 2>/dev/null || true
+sleep 0.3
+xdotool keydown z
+sleep 0.1
+xdotool keyup z keydown z keydown Left  # "New Game", then fly left firing
+sleep 1
+xdotool keyup Left keydown Up
+sleep 1
+xdotool keyup Up keyup z
+eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool mousemove $((X + WIDTH - 13)) $((Y + 11)) click 1
+wait_for_exit
+replay=$(ls "$work"/replays/*.kvr 2>/dev/null | head -n1)
+[[ -n "$replay" ]] || fail "no replay written by a game closed midway"
+if [[ -n "$native_sim" ]]; then
+  "$native_sim" --replay "$replay" || fail "the replay kelvaron.exe wrote does not verify on Linux"
+  echo "a game closed midway: its replay verifies in the Linux runner"
+else
+  echo "a game closed midway left a replay (no Linux runner given to verify it)"
+fi

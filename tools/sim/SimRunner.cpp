@@ -1,5 +1,6 @@
 #include "SimRunner.h"
 
+#include <algorithm>
 #include <chrono>
 
 #include "PngWriter.h"
@@ -23,22 +24,27 @@ SimRunner::SimRunner(const SimOptions& options, InputTimeline timeline)
   world_.input.setSource(&controls_);
   world_.invincible = options.invincible;
   if (options.autopilot) autopilot_.emplace(options.seed, options.noise);
+  world_.recordReplays = options.recordReplays;
   world_.start();
-  if (options.startLevel > 0) startLevel(options.startLevel);
+  if (options.startLevel > 0) world_.UB.startAt(options.startLevel);
 }
 
-// As if chosen from the title: level 1 is "New Game", level 5 "Continue", and the levels between
-// are a new game moved on level by level without playing.
-void SimRunner::startLevel(int level) {
-  if (level >= 5) {
-    world_.UB.contgame();
-    return;
-  }
-  world_.UB.newgame();
-  while (world_.UB.get_nowlevel() < level) world_.UB.nextlevel();
+SimRunner::SimRunner(const SimOptions& options, ReplayFile replay)
+    : options_(options), canvas_(std::max(replay.width, 1), std::max(replay.height, 1)) {
+  options_.frames = replay.frames;
+  player_.emplace(std::move(replay));
+  player_->start(world_);
 }
 
 void SimRunner::runFrame(std::int64_t frame) {
+  if (player_) {
+    player_->beforeFrame(world_);
+    canvas_.clear();
+    update(world_, canvas_);
+    if (options_.nudgeScoreAfter == frame) ++world_.score;
+    player_->afterFrame(world_);
+    return;
+  }
   clock_.setFrame(frame);
   const std::set<Key>& held = autopilot_ ? autopilot_->decide(world_) : timeline_.heldAt(frame);
   controls_.hold(held);
@@ -52,6 +58,7 @@ void SimRunner::runFrame(std::int64_t frame) {
   }
   canvas_.clear();
   update(world_, canvas_);
+  if (options_.nudgeScoreAfter == frame) ++world_.score;
 }
 
 // The game's update with its drawing calls kept aside, then the drawing of them, timed apart. The

@@ -12,12 +12,15 @@
 #include "game/Clock.h"
 #include "game/World.h"
 #include "graphics/DrawList.h"
+#include "replay/ReplayPlayer.h"
 
 // Runs the game headless, frame by frame, as the window would: a virtual clock, scripted controls,
 // a RasterCanvas of the window's client size, highscores loaded at start and saved at the end.
 class SimRunner {
  public:
   SimRunner(const SimOptions& options, InputTimeline timeline);
+  // Plays a recorded game back, as fast as it goes, checking its checkpoints.
+  SimRunner(const SimOptions& options, ReplayFile replay);
 
   // Runs up to the requested number of frames, stopping early when the title's "Quit" closes the
   // window (or, when asked, when the level is won or the game lost). Returns false with a message
@@ -28,9 +31,10 @@ class SimRunner {
   const RasterCanvas& canvas() const { return canvas_; }
   std::int64_t framesRun() const { return framesRun_; }
   bool running() const { return !world_.windowDestroyed(); }
+  // Playing back: the first checkpoint that did not match.
+  std::optional<Desync> desync() const { return player_ ? player_->desync() : std::nullopt; }
 
  private:
-  void startLevel(int level);
   void runFrame(std::int64_t frame);
   bool levelEnded() const;
   bool writeFramePng(std::int64_t frame, std::string& error) const;
@@ -44,6 +48,7 @@ class SimRunner {
   SimOptions options_;
   InputTimeline timeline_;
   std::optional<Autopilot> autopilot_;
+  std::optional<ReplayPlayer> player_;
   VirtualClock clock_;
   ScriptedControls controls_;
   World world_;

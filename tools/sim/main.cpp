@@ -1,5 +1,6 @@
 // kelvaron-sim: runs the game headless for a number of frames with a scripted input, a virtual
-// clock and a software canvas, and reports the state, for tests, replays and screenshots.
+// clock and a software canvas, and reports the state, for tests, replays and screenshots; or plays
+// a recorded replay back and verifies it.
 #include <CLI/CLI.hpp>
 #include <cstdio>
 #include <fstream>
@@ -51,18 +52,63 @@ bool writeState(const SimRunner& runner, const std::string& target, std::string&
   return static_cast<bool>(out);
 }
 
+bool enterWorkdir(const SimOptions& options) {
+  if (options.workdir.empty()) return true;
+  std::error_code ec;
+  std::filesystem::current_path(options.workdir, ec);
+  if (!ec) return true;
+  std::cerr << "kelvaron-sim: cannot enter " << options.workdir.string() << ": " << ec.message()
+            << '\n';
+  return false;
+}
+
+bool finish(SimRunner& runner, const SimOptions& options, std::string& error) {
+  return runner.run(error) && (options.state.empty() || writeState(runner, options.state, error));
+}
+
+// Exit 0 when every checkpoint matched, 1 at a desync, 2 when the file cannot be read.
+int playBack(const std::filesystem::path& file, const SimOptions& options) {
+  std::string error;
+  auto replay = loadReplay(file, error);
+  if (!replay) {
+    std::cerr << "kelvaron-sim: " << error << '\n';
+    return 2;
+  }
+  if (!enterWorkdir(options)) return 2;
+  SimRunner runner(options, std::move(*replay));
+  if (!finish(runner, options, error)) {
+    std::cerr << "kelvaron-sim: " << error << '\n';
+    return 1;
+  }
+  if (const auto desync = runner.desync()) {
+    std::cerr << "kelvaron-sim: " << file.string() << ": " << desync->describe() << '\n';
+    return 1;
+  }
+  std::cerr << "kelvaron-sim: " << file.string() << ": " << runner.framesRun()
+            << " frames verified, final score " << runner.world().score << '\n';
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   CLI::App app{"Runs Kelvaron headless, frame by frame, with a scripted input."};
   SimOptions options;
   std::string unfocused;
-  app.add_option("--frames", options.frames, "Frames to run")
-      ->required()
-      ->check(CLI::NonNegativeNumber);
-  app.add_option("--input", options.input, "Input timeline: lines 'FRAME CONTROLS'");
-  app.add_option("--unfocused", unfocused, "Frames FROM-TO run without the window in front");
-  app.add_option("--clock-start", options.clockStart, "Seconds since 1970 at frame 0");
+  std::filesystem::path replay;
+  std::int64_t nudge = -1;
+  auto* frames = app.add_option("--frames", options.frames, "Frames to run (not with --replay)")
+                     ->check(CLI::NonNegativeNumber);
+  auto* replayOption = app.add_option(
+      "--replay", replay,
+      "Play a recorded game back and verify it: exit 0 when it matches, 1 at a desync, 2 when the "
+      "file cannot be read");
+  replayOption->excludes(frames);
+  const auto scriptOnly = [&](CLI::Option* option) { option->excludes(replayOption); };
+  scriptOnly(app.add_option("--input", options.input, "Input timeline: lines 'FRAME CONTROLS'"));
+  scriptOnly(
+      app.add_option("--unfocused", unfocused, "Frames FROM-TO run without the window in front"));
+  scriptOnly(app.add_option("--clock-start", options.clockStart, "Seconds since 1970 at frame 0"));
   app.add_option("--workdir", options.workdir, "Directory holding highscores.csv");
   app.add_option("--png", options.png, "Write the last frame as PNG");
   app.add_option("--png-every", options.pngEvery, "Write every K-th frame")
@@ -70,15 +116,25 @@ int main(int argc, char** argv) {
   app.add_option("--png-dir", options.pngDir, "Directory for --png-every frames");
   app.add_option("--state", options.state, "Write the final state as JSON (- for stdout)");
   app.add_option("--trace", options.trace, "Write the state after every frame, one JSON line each");
-  app.add_option("--start-level", options.startLevel, "Start a new game at this level (1-5)")
-      ->check(CLI::Range(1, 5));
-  app.add_flag("--invincible", options.invincible, "Losing the ship is ignored");
-  app.add_flag("--autopilot", options.autopilot,
-               "The autopilot plays, seeing only what is on screen (instead of --input)");
-  app.add_option("--seed", options.seed, "Varies the autopilot's choices");
-  app.add_option("--noise", options.noise,
-                 "Chance per frame of random controls instead of the autopilot's (0 to 1)")
-      ->check(CLI::Range(0.0, 1.0));
+  scriptOnly(
+      app.add_option("--start-level", options.startLevel, "Start a new game at this level (1-5)")
+          ->check(CLI::Range(1, 5)));
+  scriptOnly(app.add_flag("--invincible", options.invincible, "Losing the ship is ignored"));
+  bool noReplays = false;
+  scriptOnly(app.add_flag("--no-replays", noReplays,
+                          "Record no replay of the game played (replays/ in the work directory)"));
+  app.add_option(
+         "--test-nudge-score", nudge,
+         "Test aid: add one point to the score after frame N, so a replay no longer matches")
+      ->group("");
+  scriptOnly(
+      app.add_flag("--autopilot", options.autopilot,
+                   "The autopilot plays, seeing only what is on screen (instead of --input)"));
+  scriptOnly(app.add_option("--seed", options.seed, "Varies the autopilot's choices"));
+  scriptOnly(
+      app.add_option("--noise", options.noise,
+                     "Chance per frame of random controls instead of the autopilot's (0 to 1)")
+          ->check(CLI::Range(0.0, 1.0)));
   app.add_flag("--until-end", options.untilEnd, "Stop once the level is won or the game is lost");
   app.add_option("--memory-log", options.memoryLog,
                  "Every 1,000 frames write: frame, live sprites, resident kB");
@@ -87,6 +143,8 @@ int main(int argc, char** argv) {
   app.add_option("--record-input", options.recordInput,
                  "Write the controls held (e.g. the autopilot's) as an input file for --input");
   CLI11_PARSE(app, argc, argv);
+  options.recordReplays = !noReplays;
+  if (nudge >= 0) options.nudgeScoreAfter = nudge;
 
   if (!unfocused.empty() && !parseRange(unfocused, options)) {
     std::cerr << "kelvaron-sim: --unfocused wants FROM-TO, e.g. 100-250\n";
@@ -96,23 +154,20 @@ int main(int argc, char** argv) {
     std::cerr << "kelvaron-sim: --png-every needs --png-dir\n";
     return 2;
   }
+  if (!replay.empty()) return playBack(replay, options);
+  if (frames->count() == 0) {
+    std::cerr << "kelvaron-sim: --frames or --replay is required\n";
+    return 2;
+  }
   std::string error;
   auto timeline = loadTimeline(options, error);
   if (!timeline) {
     std::cerr << "kelvaron-sim: " << error << '\n';
     return 2;
   }
-  if (!options.workdir.empty()) {
-    std::error_code ec;
-    std::filesystem::current_path(options.workdir, ec);
-    if (ec) {
-      std::cerr << "kelvaron-sim: cannot enter " << options.workdir.string() << ": " << ec.message()
-                << '\n';
-      return 2;
-    }
-  }
+  if (!enterWorkdir(options)) return 2;
   SimRunner runner(options, std::move(*timeline));
-  if (!runner.run(error) || (!options.state.empty() && !writeState(runner, options.state, error))) {
+  if (!finish(runner, options, error)) {
     std::cerr << "kelvaron-sim: " << error << '\n';
     return 1;
   }

@@ -27,13 +27,19 @@ void Input::initialize() {
   }
 }
 
+// Notes what each control answered, for the replay of the game; the answer itself is untouched.
+bool Input::answer(Key key, bool isHeld) const {
+  if (isHeld) answers_ |= static_cast<std::uint8_t>(1u << static_cast<unsigned>(key));
+  return isHeld;
+}
+
 template <typename Condition>
 bool Input::held(Key key, Condition joystickCondition) const {
   const bool keyHeld = source_->keyHeld(key);
-  if (joystickId_ == kNotInitialised || joystickId_ == kNoJoystick) return keyHeld;
+  if (joystickId_ == kNotInitialised || joystickId_ == kNoJoystick) return answer(key, keyHeld);
   const auto reading = source_->readJoystick(joystickId_);
-  if (!reading) return keyHeld;
-  return keyHeld || joystickCondition(*reading);
+  if (!reading) return answer(key, keyHeld);
+  return answer(key, keyHeld || joystickCondition(*reading));
 }
 
 // The dead zone halves the centre first (unsigned, rounding down), then triples it for the far

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "controls/ControlSource.h"
 
 // The eight polled controls. Each combines a key with the first usable joystick: the arrows or the
@@ -27,6 +29,11 @@ class Input {
   bool button3() const;
   bool button4() const;
 
+  // The controls that answered "held" since the last forgetAnswers(), one bit each in the order
+  // up, down, left, right, button 1 to 4 (bit 0 first): what the game read this frame.
+  std::uint8_t answers() const { return answers_; }
+  void forgetAnswers() const { answers_ = 0; }
+
   int joystickId() const { return joystickId_; }
   unsigned centreX() const { return centre_[0]; }
   unsigned centreY() const { return centre_[1]; }
@@ -34,8 +41,10 @@ class Input {
  private:
   template <typename Condition>
   bool held(Key key, Condition joystickCondition) const;
+  bool answer(Key key, bool isHeld) const;
 
   const ControlSource* source_;
   int joystickId_ = kNotInitialised;
   unsigned centre_[3] = {32767, 32767, 32767};
+  mutable std::uint8_t answers_ = 0;
 };

@@ -3,6 +3,11 @@
 #include "player/PlayerSprite.h"
 
 void World::initialize(int level) {
+  if (lifecount < 0) {
+    recorder.gameBegins(*this, level);
+  } else {
+    recorder.levelSetUp(level);
+  }
   esl.clear();
   psl.clear();
   osl.clear();

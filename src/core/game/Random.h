@@ -14,6 +14,8 @@ class Random {
 
   // The generator's whole state: 1 at program start, then the last value computed.
   std::uint32_t state() const { return state_; }
+  // Puts the generator back to a state it had, for playing a recorded game.
+  void restore(std::uint32_t state) { state_ = state; }
 
  private:
   std::uint32_t state_ = 1;

@@ -33,14 +33,24 @@ void World::makeCurrent(World& world) { currentWorld = &world; }
 
 void World::start() {
   input.initialize();
-  highscores.load(highscoreFile);
+  if (!highscoreFile.empty()) highscores.load(highscoreFile);
 }
 
-void World::shutdown() { saveHighscores(); }
+void World::shutdown() {
+  recorder.windowCloses(*this);
+  saveHighscores();
+}
+
+std::int64_t World::now() {
+  const std::int64_t seconds = clock_->now();
+  recorder.clockRead(seconds);
+  return seconds;
+}
 
 void World::setClock(const Clock* clock) { clock_ = clock ? clock : &systemClock_; }
 
 bool World::saveHighscores() {
+  if (highscoreFile.empty()) return true;
   std::string error;
   if (highscores.save(highscoreFile, &error)) return true;
   std::fprintf(stderr, "kelvaron: highscores not saved (%s); the previous table is kept\n",
@@ -50,7 +60,16 @@ bool World::saveHighscores() {
 
 void World::recordHighscore(int finalScore, int lives, std::int64_t date) {
   highscores.record(finalScore, lives, date);
+  recorder.highscoreRecorded(lives >= 0, madeTheTable(finalScore, lives, date));
   saveHighscores();
+}
+
+// Among equal scores the latest is shown first, so a record is in the table when one like it is.
+bool World::madeTheTable(int finalScore, int lives, std::int64_t date) const {
+  for (const Highscore& h : highscores.best(HighscoreTable::kShown)) {
+    if (h.score == finalScore && h.lives == lives && h.date == date) return true;
+  }
+  return false;
 }
 
 void World::requestAdd(Stack<MySprite*>& stack, MySprite* sprite) {

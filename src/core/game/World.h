@@ -9,6 +9,7 @@
 #include "game/Clock.h"
 #include "game/Highscores.h"
 #include "game/Random.h"
+#include "replay/ReplayRecorder.h"
 #include "shell/UpdateBridge.h"
 #include "sprites/SpriteList.h"
 #include "sprites/Stack.h"
@@ -48,7 +49,8 @@ class World {
   bool windowDestroyed() const { return windowDestroyed_; }
 
   void setClock(const Clock* clock);
-  std::int64_t now() const { return clock_->now(); }
+  // The clock as the game reads it (every reading goes into the replay being recorded).
+  std::int64_t now();
   int rand() { return random.rand(); }
 
   // Sets up a level: new boss, fresh ship, empty lists; a new game when no game is in progress.
@@ -56,6 +58,8 @@ class World {
 
   // Adds a finished game to the table and saves it at once, so a killed game loses no record.
   void recordHighscore(int score, int lives, std::int64_t date);
+  // Whether such a record is among the ten shown.
+  bool madeTheTable(int score, int lives, std::int64_t date) const;
   // Writes the table; a failure leaves the old file and prints one line to stderr.
   bool saveHighscores();
 
@@ -112,7 +116,11 @@ class World {
   // Test and soak aid: losing the ship is ignored.
   bool invincible = false;
 
+  // Empty: the table is kept in memory only (a replay being played back).
   std::filesystem::path highscoreFile = "highscores.csv";
+  // Whether games are recorded into replays/ beside the highscore file (the programs turn it on).
+  bool recordReplays = false;
+  ReplayRecorder recorder;
   Random random;
 
  private:

@@ -2,6 +2,11 @@
 
 #include "game/World.h"
 
+void UpdateBridge::title() {
+  scene = updatetitle;
+  world_.recorder.gameEnds();
+}
+
 void UpdateBridge::newgame() {
   scene = updategame;
   nowlevel = 1;
@@ -19,7 +24,18 @@ void UpdateBridge::nextlevel() {
   world_.initialize(nowlevel);
 }
 
+void UpdateBridge::startAt(int level) {
+  if (level >= 5) {
+    contgame();
+    return;
+  }
+  newgame();
+  while (nowlevel < level) nextlevel();
+}
+
 void update(World& world, Canvas& canvas) {
   World::makeCurrent(world);
+  world.recorder.frameBegins(world);
   world.UB.call(world, canvas);
+  world.recorder.frameEnds(world);
 }

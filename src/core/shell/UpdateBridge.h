@@ -17,10 +17,13 @@ class UpdateBridge {
 
   void call(World& world, Canvas& canvas) { scene(world, canvas); }
 
-  void title() { scene = updatetitle; }
+  void title();
   void newgame();    // level 1
   void contgame();   // level 5, the last
   void nextlevel();  // the level after this one, same scene
+  // A new game as if chosen from the title, moved on to `level` without playing: level 5 is
+  // "Continue", the others "New Game" and its next levels.
+  void startAt(int level);
   int get_nowlevel() const { return nowlevel; }
 
   Scene scene = updatetitle;

@@ -33,6 +33,10 @@ std::optional<int> parseOptions(int argc, char** argv, Options& options) {
          "Write one line per frame to FILE: its start on the steady clock and how long it took, "
          "in microseconds")
       ->option_text("FILE");
+  app.add_option("--replay", options.replay,
+                 "Show the recorded game in FILE at normal speed, then exit; Escape ends it early. "
+                 "Games played are recorded into replays/ beside highscores.csv")
+      ->option_text("FILE");
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& help) {

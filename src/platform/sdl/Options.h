@@ -8,6 +8,7 @@
 struct Options {
   std::string frameLog;  // empty: no log
   WindowLook look;
+  std::string replay;  // a replay to show instead of playing
 };
 
 // Reads the command line. Returns the exit status when the program should stop at once: 0 after

@@ -12,6 +12,7 @@
 #include "SdlControlSource.h"
 #include "SdlSystem.h"
 #include "game/World.h"
+#include "replay/ReplayPlayer.h"
 
 namespace {
 
@@ -20,7 +21,24 @@ namespace {
 constexpr int kClientWidth = 794;
 constexpr int kClientHeight = 571;
 
+int showReplay(const Options& options) {
+  std::string error;
+  auto replay = loadReplay(options.replay, error);
+  if (!replay) {
+    std::fprintf(stderr, "kelvaron: %s\n", error.c_str());
+    return 2;
+  }
+  SdlSystem sdl;
+  GameWindow window("Kelvaron", kClientWidth, kClientHeight, options.look);
+  World world;
+  ReplayPlayer player(std::move(*replay));
+  player.start(world);
+  RasterCanvas canvas(kClientWidth, kClientHeight);
+  return runReplay(world, window, canvas, player) ? 0 : 1;
+}
+
 int play(const Options& options) {
+  if (!options.replay.empty()) return showReplay(options);
   SdlSystem sdl;
   GameWindow window("Kelvaron", kClientWidth, kClientHeight, options.look);
   std::optional<FrameLog> log;
@@ -31,6 +49,7 @@ int play(const Options& options) {
   world.rc = {0, 0, kClientWidth, kClientHeight};
   world.highscoreFile = highscoreLocationHere();
   world.input.setSource(&controls);
+  world.recordReplays = true;
   world.start();
   RasterCanvas canvas(kClientWidth, kClientHeight);
   runFrames(world, window, canvas, log ? &*log : nullptr, &controls);

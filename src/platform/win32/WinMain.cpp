@@ -91,6 +91,7 @@ int runMessageLoop() {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   Program state;
   state.world.input.setSource(&state.controls);
+  state.world.recordReplays = true;  // every game goes into replays/ beside highscores.csv
   program = &state;
   const TimerResolution timerResolution;
 
