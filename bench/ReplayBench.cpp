@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "DrawList.h"
 #include "game/World.h"
+#include "graphics/DrawList.h"
 #include "shell/UpdateBridge.h"
 
 namespace {
