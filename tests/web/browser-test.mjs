@@ -230,7 +230,10 @@ test('cost of a frame at the busiest frame of each level', {skip: !measuring}, a
         const count = kelvaron.spriteCount();
         if (count > most) [most, busiest] = [count, frame];
       }
+      // Each frame of the stretch is timed in five runs; its cost is the fastest of them, since
+      // on a shared machine the slower ones mostly measure other processes.
       const from = Math.max(0, busiest - 100);
+      const fastest = [];
       const samples = [];
       for (let round = 0; round < 5; ++round) {
         fight();
@@ -238,7 +241,9 @@ test('cost of a frame at the busiest frame of each level', {skip: !measuring}, a
         for (let frame = from; frame <= busiest + 100; ++frame) {
           const started = performance.now();
           kelvaron.step(1, false);
-          samples.push(performance.now() - started);
+          const took = performance.now() - started;
+          samples.push(took);
+          fastest[frame - from] = Math.min(fastest[frame - from] ?? Infinity, took);
         }
       }
       const showing = [];
@@ -248,12 +253,13 @@ test('cost of a frame at the busiest frame of each level', {skip: !measuring}, a
         showing.push(performance.now() - started);
       }
       const at = (list, q) => list.sort((a, b) => a - b)[Math.floor(q * (list.length - 1))];
-      return {busiest, most, median: at(samples, 0.5), p99: at(samples, 0.99),
-              show: at(showing, 0.5), isolated: crossOriginIsolated};
+      return {busiest, most, median: at(fastest, 0.5), p99: at(fastest, 0.99),
+              rawP99: at(samples, 0.99), show: at(showing, 0.5), isolated: crossOriginIsolated};
     }, level, clockStart);
     console.log(`# level ${level}: busiest frame ${result.busiest} (${result.most} sprites): ` +
                 `update + drawing median ${(result.median * 1000).toFixed(0)} us, p99 ` +
-                `${(result.p99 * 1000).toFixed(0)} us; showing a frame ` +
+                `${(result.p99 * 1000).toFixed(0)} us (of every run ` +
+                `${(result.rawP99 * 1000).toFixed(0)} us); showing a frame ` +
                 `${(result.show * 1000).toFixed(0)} us (precise timer: ${result.isolated})`);
   }
 });
