@@ -10,7 +10,11 @@ packages=(
   libsdl2-dev libpng-dev nlohmann-json3-dev libcli11-dev
   xvfb xdotool x11-apps imagemagick python3
   clang libclang-rt-14-dev
+  emscripten chromium-headless-shell
 )
+# The browser test runs on Node.js and installs its client library with npm; a machine that has
+# them from elsewhere keeps its own.
+if ! command -v node >/dev/null || ! command -v npm >/dev/null; then packages+=(nodejs npm); fi
 if [[ "${1:-}" != "--no-windows" ]]; then
   packages+=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64)
 fi

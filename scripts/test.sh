@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the optimised build with warnings as errors (unit tests, the headless
-# runner and the real-window test under Xvfb), the same tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer, a minute of fuzzing the replay loader, and the Windows build under
-# Wine. Also checks the formatting.
+# runner and the real-window test under Xvfb), the browser build tested in headless Chromium, the
+# same tests under AddressSanitizer and UndefinedBehaviorSanitizer, a minute of fuzzing each file
+# loader, and the Windows build under Wine. Also checks the formatting.
 # Usage: scripts/test.sh [--no-windows]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -22,6 +22,15 @@ step "ci build (warnings are errors)"
 cmake --preset ci >/dev/null
 cmake --build --preset ci -j "$jobs"
 ctest --preset ci -j "$jobs"
+
+step "browser build, tested in headless Chromium"
+cmake --preset web >/dev/null
+cmake --build --preset web -j "$jobs"
+# npm ci only when the lock file changed since the last install.
+if ! cmp -s tests/web/package-lock.json tests/web/node_modules/.kelvaron-lock; then
+  (cd tests/web && npm ci --no-audit --no-fund && cp package-lock.json node_modules/.kelvaron-lock)
+fi
+node tests/web/browser-test.mjs build/web/site build/ci/tools/sim/kelvaron-sim
 
 step "sanitizer build (ASan + UBSan)"
 cmake --preset asan >/dev/null

@@ -3,6 +3,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 namespace gm::detail {
 namespace {
@@ -34,9 +35,15 @@ constexpr int kTwoOverPiWords = sizeof kTwoOverPiBits / sizeof kTwoOverPiBits[0]
 // pi/2 * 2^126, rounded down: a 127-bit fixed-point number.
 constexpr Uint128 kPiOver2Fixed = (Uint128{0x6487ED5110B4611AULL} << 64) | 0x62633145C06E0E68ULL;
 
-int exponentBits(double x) {
-  return static_cast<int>((std::bit_cast<std::uint64_t>(x) >> 52) & 0x7FF);
+// The bits of a double, copied rather than std::bit_cast: the standard library of the browser
+// build (Emscripten 3.1) predates it.
+std::uint64_t bitsOf(double x) {
+  std::uint64_t bits;
+  std::memcpy(&bits, &x, sizeof bits);
+  return bits;
 }
+
+int exponentBits(double x) { return static_cast<int>((bitsOf(x) >> 52) & 0x7FF); }
 
 // x rounded to the nearest integer, ties to even, by the classic add-and-subtract of 1.5 * 2^52.
 double nearestInteger(double x) {
@@ -103,7 +110,7 @@ void toDoubles(Uint128 value, int scale, double& head, double& tail) {
 // For huge angles: x * 2/pi computed exactly enough with integers. x = m * 2^e with an integer m
 // below 2^53; only the digits of 2/pi that can change the result modulo 4 take part.
 ReducedAngle reduceLarge(double x) {
-  const std::uint64_t bits = std::bit_cast<std::uint64_t>(std::fabs(x));
+  const std::uint64_t bits = bitsOf(std::fabs(x));
   const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
   const int e = exponentBits(x) - 1075;  // >= -32 here
   // Digit i of 2/pi (weight 2^-i) adds m * 2^(e-i): a multiple of 4 for i <= e - 2.

@@ -21,12 +21,6 @@ constexpr std::uint32_t swapRedBlue(std::uint32_t c) {
   return ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
 }
 
-// Division rounding toward minus infinity, for a positive divisor.
-constexpr i64 floorDiv(i64 a, i64 b) {
-  const i64 q = a / b;
-  return (a % b < 0) ? q - 1 : q;
-}
-
 // All ones when rem >= wrap, else 0, for 0 <= rem < 2 wrap: the carry of the exact stepping along
 // edges and lines. It is as good as random, so it is computed rather than branched on (a branch
 // would be mispredicted about half the time).

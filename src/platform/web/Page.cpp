@@ -1,0 +1,61 @@
+#include "Page.h"
+
+#include <emscripten.h>
+
+// The bodies below are JavaScript. They pass through the C preprocessor, which splits === and !==,
+// so they compare with == and !=.
+// clang-format off
+
+// The picture goes through one ImageData over the module's memory, made again only when the memory
+// grew (which replaces its buffer) or the picture moved.
+EM_JS(void, kelvaron_show_frame, (const std::uint8_t* rgba, int width, int height), {
+  const screen = Module.screen || (Module.screen = {});
+  if (!screen.context) screen.context = document.getElementById('screen').getContext('2d');
+  if (!screen.image || screen.image.data.buffer != HEAPU8.buffer ||
+      screen.image.data.byteOffset != rgba) {
+    screen.image = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4),
+                                 width, height);
+  }
+  screen.context.putImageData(screen.image, 0, 0);
+  screen.framesShown = (screen.framesShown || 0) + 1;
+  if (screen.firstFrameAt == undefined) screen.firstFrameAt = performance.now();
+});
+
+EM_JS(int, kelvaron_page_in_front, (), {
+  return document.visibilityState == 'visible' && document.hasFocus() ? 1 : 0;
+});
+
+EM_JS(void, kelvaron_show_goodbye, (), {
+  document.getElementById('screen').hidden = true;
+  document.getElementById('goodbye').hidden = false;
+});
+
+EM_JS(void, kelvaron_copy_stored_table, (const char* file), {
+  let text = null;
+  try {
+    text = localStorage.getItem('kelvaron.highscores');
+  } catch (refused) {
+  }
+  if (text != null) FS.writeFile(UTF8ToString(file), text);
+});
+
+EM_JS(void, kelvaron_store_table, (const char* file), {
+  try {
+    localStorage.setItem('kelvaron.highscores', FS.readFile(UTF8ToString(file), {encoding: 'utf8'}));
+  } catch (refused) {
+  }
+});
+
+// clang-format on
+
+namespace page {
+
+void showFrame(const std::uint8_t* rgba, int width, int height) {
+  kelvaron_show_frame(rgba, width, height);
+}
+bool inFront() { return kelvaron_page_in_front() != 0; }
+void showGoodbye() { kelvaron_show_goodbye(); }
+void copyStoredTableTo(const std::string& file) { kelvaron_copy_stored_table(file.c_str()); }
+void storeTableFrom(const std::string& file) { kelvaron_store_table(file.c_str()); }
+
+}  // namespace page

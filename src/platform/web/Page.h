@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// What the program asks of the web page around it (index.html keeps the matching elements).
+namespace page {
+
+// Shows a width x height picture of RGBA bytes on the page's canvas.
+void showFrame(const std::uint8_t* rgba, int width, int height);
+// Whether the page is visible and has the input focus: the browser's "window in front".
+bool inFront();
+// Replaces the game's view by the page's goodbye after "Quit".
+void showGoodbye();
+
+// The highscore table in the browser's local storage, as the CSV text of highscores.csv. Copies
+// the stored text into `file` (nothing stored: no file, as on a first start).
+void copyStoredTableTo(const std::string& file);
+// Stores the text of `file`. Storage refused by the browser is passed over, like an unwritable
+// highscores.csv.
+void storeTableFrom(const std::string& file);
+
+}  // namespace page

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "controls/ControlSource.h"
+
+// The page's keyboard and the first standard-mapping gamepad, as the game's raw controls.
+//
+// Browsers report a gamepad only once a button on it is pressed, long after the game chose its
+// joystick at start. So joystick 0 always answers: centred with no button held while no gamepad is
+// there, the gamepad's stick, d-pad and buttons once one is. The game's thresholds then read it as
+// they read any joystick.
+class WebControlSource final : public ControlSource {
+ public:
+  // Keyboard events of the page; true when the key is one of the game's (the page then does not
+  // scroll or click on it). `key` is the event's key value ("ArrowUp", "z", " ", "Shift").
+  bool keyChanged(std::string_view key, bool down);
+  // The page lost the focus: the key releases will not arrive, so every key counts as released.
+  void releaseAllKeys() { held_.fill(false); }
+  // Reads the gamepads once per displayed frame, as browsers ask.
+  void sampleGamepads();
+
+  bool keyHeld(Key key) const override { return held_[static_cast<std::size_t>(key)]; }
+  int joystickDeviceCount() const override { return 1; }
+  std::optional<JoystickReading> readJoystick(int id) const override;
+
+ private:
+  static constexpr std::size_t kKeys = 8;
+  std::array<bool, kKeys> held_{};
+  JoystickReading gamepad_;
+};
+
+// A stick axis of -1 (left, up) to 1 (right, down) on the joystick's 0 to 65535.
+unsigned gamepadAxisPosition(double axis);

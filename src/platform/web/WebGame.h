@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "FramePacer.h"
+#include "RasterCanvas.h"
+#include "WebControlSource.h"
+#include "game/Clock.h"
+
+class World;
+
+// The browser program: one World, its RasterCanvas and the page's controls, run at 100 updates per
+// second of wall time from the page's animation frames, the latest picture shown on the page.
+//
+// For tests and measurements the page can switch to scripted play instead: a fresh World on a
+// clock that reads start + frame / 100 seconds, stepped frame by frame on request, the window
+// always in front, the keyboard as the page's key events leave it -- the same frames as
+// kelvaron-sim gives for the same input, clock start and start level.
+class WebGame {
+ public:
+  static constexpr int kWidth = 794;
+  static constexpr int kHeight = 571;
+
+  WebGame();
+  ~WebGame();
+
+  WebControlSource& controls() { return controls_; }
+
+  // One displayed frame at `nowMs`; false once the game has ended ("Quit").
+  bool animationFrame(double nowMs);
+
+  // Scripted play from program start; `startLevel` 1 to 5 starts that level at once as the runner
+  // does (0: the title), `invincible` makes the ship ignore hits.
+  void beginScript(std::int64_t clockStart, int startLevel, bool invincible);
+  // Runs up to `frames` scripted frames (fewer when "Quit" ends the game); shows the last one if
+  // `show`. Returns the frames run.
+  int step(int frames, bool show);
+  // Shows the latest frame.
+  void present();
+
+  // The table as the core writes it to highscores.csv.
+  std::string highscoresCsv();
+  // Replaces the table by the one in `csv`, read as highscores.csv is read, and stores it.
+  void loadHighscores(const std::string& csv);
+
+  std::int64_t updates() const { return updates_; }
+  std::int64_t droppedUpdates() const { return pacer_.droppedSteps(); }
+  // Live sprites in the three lists.
+  int spriteCount() const;
+
+ private:
+  void startWorld();
+  void runUpdate(bool windowfront);
+  void storeIfRecorded();
+  void finish();
+
+  RasterCanvas canvas_;
+  WebControlSource controls_;
+  std::optional<VirtualClock> scriptClock_;
+  FramePacer pacer_;
+  std::vector<std::uint32_t> rgba_;  // the picture as the page's canvas takes it
+  std::int64_t updates_ = 0;
+  std::size_t recordsKept_ = 0;
+  bool finished_ = false;
+  // Last, so it goes first: it reads the controls and the clock above.
+  std::unique_ptr<World> world_;
+};

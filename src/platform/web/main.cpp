@@ -1,0 +1,64 @@
+// The browser program: the page's animation frames drive the game, its key, focus and gamepad
+// events feed the controls; the functions below are what the page's script calls.
+#include <emscripten.h>
+#include <emscripten/html5.h>
+
+#include <string>
+
+#include "WebGame.h"
+
+namespace {
+
+WebGame* game = nullptr;
+
+EM_BOOL onKey(int eventType, const EmscriptenKeyboardEvent* event, void*) {
+  // True keeps the browser from scrolling the page on the arrows and Space.
+  return game->controls().keyChanged(event->key, eventType == EMSCRIPTEN_EVENT_KEYDOWN);
+}
+
+EM_BOOL onBlur(int, const EmscriptenFocusEvent*, void*) {
+  game->controls().releaseAllKeys();
+  return EM_FALSE;
+}
+
+EM_BOOL onAnimationFrame(double nowMs, void*) { return game->animationFrame(nowMs); }
+
+}  // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void kelvaron_begin_script(double clockStart, int startLevel, int invincible) {
+  game->beginScript(static_cast<std::int64_t>(clockStart), startLevel, invincible != 0);
+}
+EMSCRIPTEN_KEEPALIVE int kelvaron_step(int frames, int show) {
+  return game->step(frames, show != 0);
+}
+EMSCRIPTEN_KEEPALIVE void kelvaron_present() { game->present(); }
+EMSCRIPTEN_KEEPALIVE double kelvaron_updates() { return static_cast<double>(game->updates()); }
+EMSCRIPTEN_KEEPALIVE double kelvaron_dropped_updates() {
+  return static_cast<double>(game->droppedUpdates());
+}
+EMSCRIPTEN_KEEPALIVE int kelvaron_sprite_count() { return game->spriteCount(); }
+
+// The text stays valid until the next call.
+EMSCRIPTEN_KEEPALIVE const char* kelvaron_highscores_csv() {
+  static std::string csv;
+  csv = game->highscoresCsv();
+  return csv.c_str();
+}
+EMSCRIPTEN_KEEPALIVE void kelvaron_load_highscores(const char* bytes, int length) {
+  game->loadHighscores(std::string(bytes, static_cast<std::size_t>(length)));
+}
+
+}  // extern "C"
+
+int main() {
+  static WebGame theGame;
+  game = &theGame;
+  const char* window = EMSCRIPTEN_EVENT_TARGET_WINDOW;
+  emscripten_set_keydown_callback(window, nullptr, EM_FALSE, onKey);
+  emscripten_set_keyup_callback(window, nullptr, EM_FALSE, onKey);
+  emscripten_set_blur_callback(window, nullptr, EM_FALSE, onBlur);
+  emscripten_request_animation_frame_loop(onAnimationFrame, nullptr);
+  return 0;
+}

@@ -1,0 +1,265 @@
+// The browser build in headless Chromium: the page shows the same pixels as kelvaron-sim for the
+// same input and clock, keeps its highscore table in local storage as highscores.csv text, refuses
+// a damaged stored table, and runs 100 updates per second of wall time.
+//
+// Usage: node tests/web/browser-test.mjs SITE_DIR KELVARON_SIM [--measure]
+//   --measure  also prints the page's load time and the cost of update + drawing per level
+import assert from 'node:assert/strict';
+import {execFileSync} from 'node:child_process';
+import fs from 'node:fs';
+import http from 'node:http';
+import os from 'node:os';
+import path from 'node:path';
+import {after, before, test} from 'node:test';
+import puppeteer from 'puppeteer-core';
+
+const [siteDir, simBinary] = process.argv.slice(2).filter((a) => !a.startsWith('--'));
+const measuring = process.argv.includes('--measure');
+const browserBinary = process.env.KELVARON_BROWSER || '/usr/bin/chromium-headless-shell';
+const clockStart = 1700000000;
+const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'kelvaron-web-'));
+const storageKey = 'kelvaron.highscores';
+
+// Static files, served cross-origin isolated so that performance.now() is precise enough to time
+// single frames (the page itself needs nothing of a server but the files).
+const types = {'.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm'};
+function serve() {
+  const server = http.createServer((request, response) => {
+    const name = path.basename(new URL(request.url, 'http://x').pathname) || 'index.html';
+    const file = path.join(siteDir, name);
+    if (!fs.existsSync(file)) return response.writeHead(404).end();
+    response.writeHead(200, {
+      'Content-Type': types[path.extname(name)] || 'application/octet-stream',
+      'Cross-Origin-Opener-Policy': 'same-origin',
+      'Cross-Origin-Embedder-Policy': 'require-corp',
+    });
+    fs.createReadStream(file).pipe(response);
+  });
+  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
+}
+
+// A timeline as kelvaron-sim reads it: [frame, controls] pairs, from that frame on exactly these
+// controls held.
+const keyOf = {up: 'ArrowUp', down: 'ArrowDown', left: 'ArrowLeft', right: 'ArrowRight', z: 'KeyZ',
+               x: 'KeyX', space: 'Space'};
+
+// The runner's picture after `frames` frames (and its highscores.csv, if it wrote one).
+function simulate(name, frames, timeline = [], table = null) {
+  const dir = path.join(scratch, name);
+  fs.mkdirSync(dir);
+  if (table !== null) fs.writeFileSync(path.join(dir, 'highscores.csv'), table);
+  const input = path.join(dir, 'input.txt');
+  fs.writeFileSync(input, timeline.map(([f, keys]) => `${f} ${keys.join(',') || '-'}\n`).join(''));
+  const png = path.join(dir, 'frame.png');
+  execFileSync(simBinary, ['--frames', String(frames), '--input', input, '--workdir', dir,
+                           '--clock-start', String(clockStart), '--png', png],
+               {env: {...process.env, TZ: 'UTC'}});
+  const csv = path.join(dir, 'highscores.csv');
+  return {png, csv: fs.existsSync(csv) ? fs.readFileSync(csv, 'utf8') : null};
+}
+
+// Scripted play in the page: real key events change what is held, the page steps the frames.
+class ScriptedPlay {
+  constructor(page, timeline) {
+    this.page = page;
+    this.timeline = timeline;
+    this.frame = 0;
+    this.held = new Set();
+  }
+
+  // Runs the frames up to `frames` and shows the last one.
+  async runTo(frames) {
+    for (const [at, keys] of this.timeline.filter(([f]) => f >= this.frame && f < frames)) {
+      await this.stepTo(at);
+      for (const key of [...this.held].filter((k) => !keys.includes(k))) {
+        await this.page.keyboard.up(keyOf[key]);
+        this.held.delete(key);
+      }
+      for (const key of keys.filter((k) => !this.held.has(k))) {
+        await this.page.keyboard.down(keyOf[key]);
+        this.held.add(key);
+      }
+    }
+    await this.stepTo(frames);
+    await this.page.evaluate(() => kelvaron.present());
+  }
+
+  async stepTo(frame) {
+    if (frame > this.frame) this.frame += await this.page.evaluate((n) => kelvaron.step(n, false),
+                                                                   frame - this.frame);
+  }
+}
+
+// Pixels of the page's canvas that differ from a PNG (alpha aside).
+async function differingPixels(page, png) {
+  const base64 = fs.readFileSync(png).toString('base64');
+  return page.evaluate(async (base64) => {
+    const bytes = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
+    const picture = await createImageBitmap(new Blob([bytes], {type: 'image/png'}),
+                                            {colorSpaceConversion: 'none'});
+    const scratch = new OffscreenCanvas(picture.width, picture.height).getContext('2d');
+    scratch.drawImage(picture, 0, 0);
+    const want = scratch.getImageData(0, 0, picture.width, picture.height).data;
+    const screen = document.getElementById('screen');
+    const got = screen.getContext('2d').getImageData(0, 0, screen.width, screen.height).data;
+    if (want.length !== got.length) return -1;
+    let differing = 0;
+    for (let i = 0; i < want.length; i += 4) {
+      if (want[i] !== got[i] || want[i + 1] !== got[i + 1] || want[i + 2] !== got[i + 2]) ++differing;
+    }
+    return differing;
+  }, base64);
+}
+
+async function waitForTitle(page) {
+  await page.waitForFunction(() => window.kelvaron && kelvaron.framesShown() > 0, {timeout: 20000});
+}
+
+let server;
+let browser;
+let page;
+let address;
+
+before(async () => {
+  server = await serve();
+  address = `http://127.0.0.1:${server.address().port}/`;
+  browser = await puppeteer.launch({
+    executablePath: browserBinary,
+    headless: 'shell',
+    userDataDir: path.join(scratch, 'profile'),
+    args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking',
+           '--disable-component-update', '--disable-sync', '--no-first-run'],
+  });
+  page = await browser.newPage();
+  await page.emulateTimezone('UTC');  // the title's dates, as the runner prints them with TZ=UTC
+  page.on('pageerror', (error) => console.error('page error:', error.message));
+});
+
+after(async () => {
+  await browser?.close();
+  server?.close();
+  fs.rmSync(scratch, {recursive: true, force: true});
+});
+
+test('the title comes up as the runner draws it, and the game runs 100 updates a second',
+     async () => {
+  await page.goto(address);
+  await waitForTitle(page);
+  const loadedAt = await page.evaluate(() => kelvaron.firstFrameAt());
+  assert.equal(await differingPixels(page, simulate('title', 1).png), 0);
+
+  // Counted at animation frames, whose time stamp is the one the game's frame ran on.
+  const beat = () => page.evaluate(() => new Promise((resolve) => requestAnimationFrame(
+      (time) => resolve({time, updates: kelvaron.updates(), dropped: kelvaron.droppedUpdates()}))));
+  const first = await beat();
+  await new Promise((resolve) => setTimeout(resolve, 5000));
+  const last = await beat();
+  const rate = ((last.updates - first.updates) * 1000) / (last.time - first.time);
+  console.log(`# title shown ${loadedAt.toFixed(0)} ms after page load; ${rate.toFixed(2)} ` +
+              `updates/s over ${((last.time - first.time) / 1000).toFixed(2)} s, ` +
+              `${last.dropped - first.dropped} dropped`);
+  assert.ok(Math.abs(rate - 100) <= 1, `${rate} updates per second`);
+
+  // A stall of 300 ms: a few updates of catch-up, the rest dropped.
+  const stalled = await beat();
+  await page.evaluate(() => { for (const end = performance.now() + 300; performance.now() < end;); });
+  const resumed = await beat();
+  assert.ok(resumed.updates - stalled.updates <= 8, `${resumed.updates - stalled.updates} updates`);
+  assert.ok(resumed.dropped - stalled.dropped >= 20, `${resumed.dropped - stalled.dropped} dropped`);
+});
+
+test('real key events play the same frames as the runner, and the record lands in local storage',
+     async () => {
+  // Down and Up on the menu, New Game, firing and moving, then sitting still to the game over;
+  // Space leaves it and the game is recorded.
+  const timeline = [[0, []], [5, ['down']], [6, []], [7, ['up']], [8, []], [9, ['z']],
+                    [300, ['left', 'z']], [400, []], [1600, ['space']], [1610, []]];
+  const upTo = (frames) => timeline.filter(([f]) => f < frames);
+  await page.evaluate(() => localStorage.clear());
+  await page.reload();
+  await waitForTitle(page);
+  await page.evaluate((start) => kelvaron.script(start), clockStart);
+
+  const play = new ScriptedPlay(page, timeline);
+  for (const checkpoint of [7, 400, 1000, 1700]) {
+    await play.runTo(checkpoint);
+    const expected = simulate(`play-${checkpoint}`, checkpoint, upTo(checkpoint));
+    assert.equal(await differingPixels(page, expected.png), 0, `frame ${checkpoint}`);
+    if (checkpoint === 1700) {
+      assert.match(expected.csv, /^0,-1,1700000016\n$/);
+      assert.equal(await page.evaluate((key) => localStorage.getItem(key), storageKey),
+                   expected.csv);
+    }
+  }
+});
+
+test('a damaged stored table is refused: the title shows an empty table and the menu works',
+     async () => {
+  const damaged = '<html>no table</html>\n' + '9'.repeat(80) + '\n1,2\n\u00e9,0,0\n';
+  await page.evaluate((key, text) => localStorage.setItem(key, text), storageKey, damaged);
+  await page.reload();
+  await waitForTitle(page);
+  assert.equal(await differingPixels(page, simulate('damaged', 1, [], damaged).png), 0);
+  assert.equal(await differingPixels(page, simulate('empty', 1).png), 0);
+
+  await page.keyboard.down('ArrowDown');
+  const moved = simulate('moved', 1, [[0, ['down']]]).png;
+  await page.waitForFunction(() => kelvaron.updates() > 0);
+  const deadline = Date.now() + 2000;
+  while ((await differingPixels(page, moved)) !== 0) {
+    assert.ok(Date.now() < deadline, 'the menu did not move');
+    await new Promise((resolve) => setTimeout(resolve, 50));
+  }
+  await page.keyboard.up('ArrowDown');
+});
+
+// Update + drawing of each frame around the busiest one of each level, in scripted play with the
+// ship invincible, sitting still and firing.
+test('cost of a frame at the busiest frame of each level', {skip: !measuring}, async () => {
+  await page.goto(address);
+  await waitForTitle(page);
+  await page.keyboard.down('KeyZ');  // held through the page's keyboard for every run
+  for (let level = 1; level <= 5; ++level) {
+    const result = await page.evaluate((level, start) => {
+      const fight = () => kelvaron.script(start, level, true);
+      fight();
+      let busiest = 0;
+      let most = -1;
+      for (let frame = 0; frame < 6000; ++frame) {
+        kelvaron.step(1, false);
+        const count = kelvaron.spriteCount();
+        if (count > most) [most, busiest] = [count, frame];
+      }
+      // Each frame of the stretch is timed in five runs; its cost is the fastest of them, since
+      // on a shared machine the slower ones mostly measure other processes.
+      const from = Math.max(0, busiest - 100);
+      const fastest = [];
+      const samples = [];
+      for (let round = 0; round < 5; ++round) {
+        fight();
+        kelvaron.step(from, false);
+        for (let frame = from; frame <= busiest + 100; ++frame) {
+          const started = performance.now();
+          kelvaron.step(1, false);
+          const took = performance.now() - started;
+          samples.push(took);
+          fastest[frame - from] = Math.min(fastest[frame - from] ?? Infinity, took);
+        }
+      }
+      const showing = [];
+      for (let i = 0; i < 200; ++i) {
+        const started = performance.now();
+        kelvaron.present();
+        showing.push(performance.now() - started);
+      }
+      const at = (list, q) => list.sort((a, b) => a - b)[Math.floor(q * (list.length - 1))];
+      return {busiest, most, median: at(fastest, 0.5), p99: at(fastest, 0.99),
+              rawP99: at(samples, 0.99), show: at(showing, 0.5), isolated: crossOriginIsolated};
+    }, level, clockStart);
+    console.log(`# level ${level}: busiest frame ${result.busiest} (${result.most} sprites): ` +
+                `update + drawing median ${(result.median * 1000).toFixed(0)} us, p99 ` +
+                `${(result.p99 * 1000).toFixed(0)} us (of every run ` +
+                `${(result.rawP99 * 1000).toFixed(0)} us); showing a frame ` +
+                `${(result.show * 1000).toFixed(0)} us (precise timer: ${result.isolated})`);
+  }
+});
