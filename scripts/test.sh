@@ -37,18 +37,8 @@ cmake --preset asan >/dev/null
 cmake --build --preset asan -j "$jobs"
 ctest --preset asan -j "$jobs"
 
-step "fuzzing the replay loader (60 s)"
-cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz -j "$jobs" --target replay_loader_fuzz
-# New finds go to a corpus of the build's own; the seeds in fuzz/corpus stay as they are.
-mkdir -p build/fuzz/corpus
-if build/fuzz/fuzz/replay_loader_fuzz -max_total_time=60 -print_final_stats=1 build/fuzz/corpus \
-  fuzz/corpus >build/fuzz/fuzz.log 2>&1; then
-  tail -n 5 build/fuzz/fuzz.log
-else
-  cat build/fuzz/fuzz.log
-  exit 1
-fi
+step "fuzzing the replay, highscore and input-file loaders (60 s each, side by side)"
+scripts/fuzz.sh 60
 
 if ((windows)); then
   step "Windows build under Wine"

@@ -65,6 +65,10 @@ std::string HighscoreTable::formatLine(const Highscore& h) {
 
 void HighscoreTable::load(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
+  read(in);
+}
+
+void HighscoreTable::read(std::istream& in) {
   std::string line;
   for (int i = 0; i < kShown; ++i) {
     Highscore h;  // an empty slot unless the line holds a good record

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <istream>
 #include <set>
 #include <string>
 #include <vector>
@@ -26,6 +27,8 @@ class HighscoreTable {
   // Reads the first ten lines of the file; each line that is missing or damaged becomes an empty
   // slot, so the table always holds at least ten records afterwards.
   void load(const std::filesystem::path& file);
+  // The same from a stream of the file's bytes.
+  void read(std::istream& in);
 
   // Writes the best ten real records through a temporary file renamed over the old one, so a
   // crash or a full disk never leaves a damaged table. On failure the old file stays and the
