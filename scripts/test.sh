@@ -42,8 +42,11 @@ scripts/fuzz.sh 60
 
 if ((windows)); then
   step "Windows build under Wine"
-  # The determinism test plays the native runner of the ci build against the Windows one.
-  cmake --preset windows -DKELVARON_NATIVE_SIM="$PWD/build/ci/tools/sim/kelvaron-sim" >/dev/null
+  # The determinism test plays the native runner of the ci build against the Windows one, and the
+  # replay test also plays the one that the ci build's window test recorded in the Linux window
+  # program.
+  cmake --preset windows -DKELVARON_NATIVE_SIM="$PWD/build/ci/tools/sim/kelvaron-sim" \
+    -DKELVARON_SDL_REPLAY="$PWD/build/ci/window-replay.kvr" >/dev/null
   cmake --build --preset windows -j "$jobs"
   ctest --preset windows
 fi

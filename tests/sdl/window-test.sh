@@ -237,6 +237,8 @@ if [[ -n "$replay" ]]; then pass "replay written: ${replay##*/}"; else fail "no 
 if [[ -n "$replay" && -n "$sim" ]]; then
   if verdict=$("$sim" --replay "$replay" 2>&1); then pass "$verdict"; else fail "$verdict"; fi
 fi
+# Left for the Windows tests, which play it in kelvaron-sim.exe under Wine.
+if [[ -n "$replay" && -n "${KELVARON_WINDOW_REPLAY_OUT:-}" ]]; then cp "$replay" "$KELVARON_WINDOW_REPLAY_OUT"; fi
 if [[ -n "$replay" ]]; then
   view="$work/view"
   mkdir -p "$view"

@@ -4,7 +4,8 @@
 # The scripted game is a real one: "New Game", the level-1 boss shot down from below, level 2 sat
 # out until the ships are lost, Space on the game-over screen; the window is behind another for a
 # while in level 1.
-# Usage: replay_cross_test.sh NATIVE_SIM WINDOWS_SIM WORK_DIR WINE_PREFIX
+# A replay recorded by the Linux window program (left by its window test) verifies under Wine too.
+# Usage: replay_cross_test.sh NATIVE_SIM WINDOWS_SIM WORK_DIR WINE_PREFIX [SDL_REPLAY]
 set -euo pipefail
 
 native_sim=$(realpath "$1")
@@ -36,6 +37,17 @@ if "$native_sim" --replay "$windows_replay"; then
 else
   echo "FAIL: the replay recorded under Wine does not verify on Linux" >&2
   status=1
+fi
+if [[ -n "${5:-}" ]]; then
+  if [[ ! -f "$5" ]]; then
+    echo "FAIL: no replay from the Linux window program at $5" >&2
+    status=1
+  elif wine "$windows_sim" --replay "$(realpath "$5")"; then
+    echo "recorded by the Linux window program, verified by kelvaron-sim.exe"
+  else
+    echo "FAIL: the replay recorded by the Linux window program does not verify under Wine" >&2
+    status=1
+  fi
 fi
 if cmp "$native_replay" "$windows_replay"; then
   echo "both runners recorded the same bytes"

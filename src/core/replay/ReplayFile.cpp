@@ -1,6 +1,5 @@
 #include "replay/ReplayFile.h"
 
-#include <bit>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -28,7 +27,18 @@ constexpr std::size_t kSmallestCheckpoint = 44;
 // A replay of a game played for a whole day is about 10 MB; anything far bigger is no replay.
 constexpr std::uintmax_t kLargestFile = 64u << 20;
 
-std::uint64_t bitsOf(double value) { return std::bit_cast<std::uint64_t>(value); }
+// Copied bit for bit (the browser build's library has no std::bit_cast).
+std::uint64_t bitsOf(double value) {
+  std::uint64_t bits = 0;
+  std::memcpy(&bits, &value, sizeof bits);
+  return bits;
+}
+
+double doubleOf(std::uint64_t bits) {
+  double value = 0;
+  std::memcpy(&value, &bits, sizeof value);
+  return value;
+}
 
 void writeCheckpoint(ByteWriter& out, const Checkpoint& c) {
   out.zigzag(c.level);
@@ -213,10 +223,10 @@ bool Decoder::checkpoint(Checkpoint& c, const char* what) {
   for (std::uint64_t& b : bits) in_.u64(b);
   for (std::uint64_t& l : lists) in_.varint(l, 32);
   if (!in_.u32(c.random)) return ended(what);
-  c.bossx = std::bit_cast<double>(bits[0]);
-  c.bossy = std::bit_cast<double>(bits[1]);
-  c.shipx = std::bit_cast<double>(bits[2]);
-  c.shipy = std::bit_cast<double>(bits[3]);
+  c.bossx = doubleOf(bits[0]);
+  c.bossy = doubleOf(bits[1]);
+  c.shipx = doubleOf(bits[2]);
+  c.shipy = doubleOf(bits[3]);
   c.esl = static_cast<std::uint32_t>(lists[0]);
   c.psl = static_cast<std::uint32_t>(lists[1]);
   c.osl = static_cast<std::uint32_t>(lists[2]);
