@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Soak: the autopilot plays every level again and again, invincible, with random input mixed in,
 # in the sanitizer build (AddressSanitizer, UndefinedBehaviorSanitizer, LeakSanitizer). Fails on
-# any sanitizer finding, when the sprites in play grow past a bound, or when resident memory grows
-# after the first minute of play.
+# any sanitizer finding, when the sprites in play grow past a bound, or when resident memory keeps
+# growing once the run has settled (see soak-check.py).
 # Usage: scripts/soak.sh [FRAMES] [SIM]   (defaults: 1,000,000 frames; the asan build's runner)
 set -euo pipefail
 cd "$(dirname "$0")/.."
