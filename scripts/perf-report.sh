@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Per-level performance report as a Markdown table: each level's fight played headless by the
-# autopilot (fixed seed, invincible) until the boss is dead; update and drawing cost per frame,
-# frames per second headless, peak resident memory.
+# Per-level performance report as a Markdown table: each level's fight, played once by the
+# autopilot (fixed seed, invincible) and then again from its recorded controls, headless; update
+# and drawing cost per frame, frames per second headless, peak resident memory; and the speed of a
+# whole recorded game.
 # Usage: scripts/perf-report.sh [SIM]   (default: the release build's runner, built if needed)
 set -euo pipefail
 cd "$(dirname "$0")/.."
