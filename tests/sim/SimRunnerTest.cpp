@@ -35,6 +35,23 @@ class SimRunnerTest : public ::testing::Test {
 
   static std::string read(const fs::path& file) { return readFile(file); }
 
+  static std::vector<nlohmann::json> readTrace(const fs::path& file) {
+    std::ifstream in(file);
+    std::vector<nlohmann::json> lines;
+    for (std::string line; std::getline(in, line);) lines.push_back(nlohmann::json::parse(line));
+    return lines;
+  }
+
+  // The trace of a fight started at `level`, one line per frame.
+  std::vector<nlohmann::json> traceOf(int level, int frames) {
+    SimOptions options;
+    options.startLevel = level;
+    options.frames = frames;
+    options.trace = dir / "trace.jsonl";
+    run("", options);
+    return readTrace(options.trace);
+  }
+
   ScratchDirectory scratch;
   const fs::path& dir = scratch.path();
   fs::path previous = fs::current_path();
@@ -133,9 +150,7 @@ TEST_F(SimRunnerTest, TraceHasALinePerFrameThatIsTheStateAfterThatFrame) {
   const nlohmann::json traced = stateJson(run("", options)->world(), 700, true);
   EXPECT_EQ(traced, untraced);
 
-  std::ifstream in(options.trace);
-  std::vector<nlohmann::json> lines;
-  for (std::string line; std::getline(in, line);) lines.push_back(nlohmann::json::parse(line));
+  const std::vector<nlohmann::json> lines = readTrace(options.trace);
   ASSERT_EQ(lines.size(), 700u);
   EXPECT_EQ(lines[0]["boss"]["count"], 1);
   EXPECT_EQ(lines[0]["boss"]["gap"], 0);
@@ -173,14 +188,7 @@ TEST_F(SimRunnerTest, LevelThreeBossWritesItsOwnFields) {
 // The level-5 boss's arms half out at count 150, and at 731 its cells lit steadily light blue in
 // triangles 2, 1, 0 by cell number modulo 3.
 TEST_F(SimRunnerTest, TraceShowsTheLevel5ArmsAndCells) {
-  SimOptions options;
-  options.startLevel = 5;
-  options.frames = 731;
-  options.trace = dir / "trace.jsonl";
-  run("", options);
-  std::ifstream in(options.trace);
-  std::vector<nlohmann::json> lines;
-  for (std::string line; std::getline(in, line);) lines.push_back(nlohmann::json::parse(line));
+  const std::vector<nlohmann::json> lines = traceOf(5, 731);
   ASSERT_EQ(lines.size(), 731u);
   const nlohmann::json& halfOut = lines[149]["boss"];
   const nlohmann::json& lit = lines[730]["boss"];
@@ -199,14 +207,7 @@ TEST_F(SimRunnerTest, TraceShowsTheLevel5ArmsAndCells) {
 // The level-4 satellites in children order: on the ring after the first frame, crossing from both
 // sides after the order at count 249 (794 x 571: heights 63 and 126 at the top); null once gone.
 TEST_F(SimRunnerTest, TraceShowsTheLevel4SatellitesAndNullForOneGone) {
-  SimOptions options;
-  options.startLevel = 4;
-  options.frames = 472;
-  options.trace = dir / "trace.jsonl";
-  run("", options);
-  std::ifstream in(options.trace);
-  std::vector<nlohmann::json> lines;
-  for (std::string line; std::getline(in, line);) lines.push_back(nlohmann::json::parse(line));
+  const std::vector<nlohmann::json> lines = traceOf(4, 472);
   ASSERT_EQ(lines.size(), 472u);
   const nlohmann::json& ring = lines[0]["boss"]["satellites"];
   const nlohmann::json& crossing = lines[471]["boss"]["satellites"];
