@@ -59,9 +59,16 @@ class Level4 : public ::testing::Test {
     world.es = std::make_unique<Enemy8Sprite>(x, 180);
     commitOthers();
   }
+  // A new boss past its intro whose fighting state has just given the order at count `order`.
+  void toOrder(int order, int width = 800, int height = 600) {
+    start(width, height);
+    frames(kIntroFrames);
+    runToCount(order);
+  }
 
   Enemy8Sprite& boss() { return static_cast<Enemy8Sprite&>(*world.es); }
   const Enemy8childSprite& sat(int i) { return *boss().satellite(i); }
+  std::pair<double, double> at(int i) { return {sat(i).get_x(), sat(i).get_y()}; }
 
   std::vector<Shot> frame() {
     for (SpriteNode* node = world.osl.get_first(); node; node = node->get_next()) {
@@ -134,16 +141,12 @@ TEST_F(Level4, IntroHoldsTheSatellitesOnARingOfRadius32) {
     const double cx = width / 2;
     ASSERT_EQ(satellitesInList(), 8);
     EXPECT_EQ(world.osl.get_count(), 8);
-    for (int i = 0; i < 8; ++i) {
-      EXPECT_EQ(sat(i).get_x(), cx);
-      EXPECT_EQ(sat(i).get_y(), 180);
-    }
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(at(i), std::pair(cx, 180.0)) << i;
     for (int f = 1; f <= 61; ++f) {
       EXPECT_TRUE(frame().empty()) << f;
       for (int i = 0; i < 8; ++i) {
-        const double a = neg_to_pos(i * kPi / 4.0);
         EXPECT_NEAR(std::hypot(sat(i).get_x() - cx, sat(i).get_y() - 180), 32, 1e-9);
-        EXPECT_DOUBLE_EQ(sat(i).get_angle(), a);
+        EXPECT_DOUBLE_EQ(sat(i).get_angle(), neg_to_pos(i * kPi / 4.0));
         EXPECT_STREQ(sat(i).state_name(), "upd_nrm");
       }
     }
@@ -174,94 +177,63 @@ TEST_F(Level4, FirstFanAtCountZeroOfUpdatenormalThenEvery80) {
   EXPECT_EQ(fanCounts, (std::vector<int>{0, 80, 160, 240}));
 }
 
+namespace {
+
+// Where the orders put the satellites, in the full field and in a narrower, shorter one.
+using Row8 = std::array<double, 8>;
+struct Placing {
+  int order, width;  // 800 x 600 or 794 x 571
+  Row8 x, y;
+};
+constexpr Row8 kDropY = {-320, -220, -120, -20, -20, -120, -220, -320};
+constexpr Row8 kColumnY = {-80, -160, -240, -320, -320, -240, -160, -80};
+constexpr Placing kPlacings[] = {
+    {249, 800, {-40, -40, -40, -40, 840, 840, 840, 840}, {66, 198, 330, 462, 132, 264, 396, 528}},
+    {249, 794, {-40, -40, -40, -40, 834, 834, 834, 834}, {63, 189, 315, 441, 126, 252, 378, 504}},
+    {549, 800, {80, 160, 240, 320, 480, 560, 640, 720}, kDropY},
+    {549, 794, {80, 159, 239, 318, 476, 555, 635, 714}, kDropY},
+    {1234, 800, {30, 110, 190, 270, 530, 610, 690, 770}, kColumnY},
+    {1234, 794, {30, 109, 189, 268, 526, 605, 685, 764}, kColumnY},
+    {2025, 800, {-30, -30, -30, -30, 830, 830, 830, 830}, {120, 240, 360, 480, 480, 360, 240, 120}},
+    {2025, 794, {-30, -30, -30, -30, 824, 824, 824, 824}, {114, 228, 342, 456, 456, 342, 228, 114}},
+};
+
+}  // namespace
+
 // Where each order of the 2700-frame timetable puts the eight satellites, and in which state.
 TEST_F(Level4, OrdersPlaceTheSatellitesForBothFieldSizes) {
-  using Row8 = std::array<double, 8>;
-  struct Order {
-    int width, height, count;
-    const char* states[8];
-    Row8 x, y;
-  };
-  const char* const cross = "upd_nrm1";
-  const char* const drop = "upd_nrm2con";
-  const char* const side = "upd_nrm5intro";
-  const Order orders[] = {
-      {800,
-       600,
-       249,
-       {cross, cross, cross, cross, cross, cross, cross, cross},
-       {-40, -40, -40, -40, 840, 840, 840, 840},
-       {66, 198, 330, 462, 132, 264, 396, 528}},
-      {794,
-       571,
-       249,
-       {cross, cross, cross, cross, cross, cross, cross, cross},
-       {-40, -40, -40, -40, 834, 834, 834, 834},
-       {63, 189, 315, 441, 126, 252, 378, 504}},
-      {800,
-       600,
-       549,
-       {drop, drop, drop, drop, drop, drop, drop, drop},
-       {80, 160, 240, 320, 480, 560, 640, 720},
-       {-320, -220, -120, -20, -20, -120, -220, -320}},
-      {794,
-       571,
-       549,
-       {drop, drop, drop, drop, drop, drop, drop, drop},
-       {80, 159, 239, 318, 476, 555, 635, 714},
-       {-320, -220, -120, -20, -20, -120, -220, -320}},
-      {800,
-       600,
-       1234,
-       {"upd_nrm4c", "upd_nrm4a", "upd_nrm4b", "upd_nrm4a", "upd_nrm4a", "upd_nrm4b", "upd_nrm4a",
-        "upd_nrm4c"},
-       {30, 110, 190, 270, 530, 610, 690, 770},
-       {-80, -160, -240, -320, -320, -240, -160, -80}},
-      {794,
-       571,
-       1234,
-       {"upd_nrm4c", "upd_nrm4a", "upd_nrm4b", "upd_nrm4a", "upd_nrm4a", "upd_nrm4b", "upd_nrm4a",
-        "upd_nrm4c"},
-       {30, 109, 189, 268, 526, 605, 685, 764},
-       {-80, -160, -240, -320, -320, -240, -160, -80}},
-      {800,
-       600,
-       2025,
-       {side, side, side, side, side, side, side, side},
-       {-30, -30, -30, -30, 830, 830, 830, 830},
-       {120, 240, 360, 480, 480, 360, 240, 120}},
-      {794,
-       571,
-       2025,
-       {side, side, side, side, side, side, side, side},
-       {-30, -30, -30, -30, 824, 824, 824, 824},
-       {114, 228, 342, 456, 456, 342, 228, 114}},
-  };
-  for (const Order& o : orders) {
-    SCOPED_TRACE(std::to_string(o.width) + " x " + std::to_string(o.height) + ", order at " +
-                 std::to_string(o.count));
-    start(o.width, o.height);
-    frames(kIntroFrames);
-    runToCount(o.count);
+  // The columns: stars from the outer pair, a downward fan from the third, pointed lasers between.
+  const char* const columns[8] = {"upd_nrm4c", "upd_nrm4a", "upd_nrm4b", "upd_nrm4a",
+                                  "upd_nrm4a", "upd_nrm4b", "upd_nrm4a", "upd_nrm4c"};
+  for (const Placing& p : kPlacings) {
+    SCOPED_TRACE("width " + std::to_string(p.width) + ", order at " + std::to_string(p.order));
+    toOrder(p.order, p.width, p.width == 800 ? 600 : 571);
     for (int i = 0; i < 8; ++i) {
-      EXPECT_STREQ(sat(i).state_name(), o.states[i]) << i;
-      EXPECT_EQ(sat(i).get_x(), o.x[i]) << i;
-      EXPECT_EQ(sat(i).get_y(), o.y[i]) << i;
-    }
-    const int pair[8] = {0, 1, 2, 3, 3, 2, 1, 0};
-    for (int i = 0; i < 8; ++i) {
-      switch (o.count) {
+      SCOPED_TRACE(i);
+      EXPECT_EQ(sat(i).get_x(), p.x[i]);
+      EXPECT_EQ(sat(i).get_y(), p.y[i]);
+      const bool left = i < 4;
+      const int pair = left ? i : 7 - i;
+      switch (p.order) {
         case 249:
-          EXPECT_EQ(sat(i).get_vx(), i < 4 ? 8.0 : -8.0);
-          EXPECT_EQ(sat(i).get_angle(), i < 4 ? kPi : 0.0);
+          EXPECT_STREQ(sat(i).state_name(), "upd_nrm1");
+          EXPECT_EQ(sat(i).get_vx(), left ? 8.0 : -8.0);
+          EXPECT_EQ(sat(i).get_angle(), left ? kPi : 0.0);
           break;
-        case 549: EXPECT_EQ(sat(i).get_count(), 12 * pair[i] - 30); break;
+        case 549:
+          EXPECT_STREQ(sat(i).state_name(), "upd_nrm2con");
+          EXPECT_EQ(sat(i).get_count(), 12 * pair - 30);
+          break;
         case 1234:
-          EXPECT_EQ(sat(i).get_count(), -10 * pair[i]);
+          EXPECT_STREQ(sat(i).state_name(), columns[i]);
+          EXPECT_EQ(sat(i).get_count(), -10 * pair);
           EXPECT_EQ(sat(i).get_vy(), 16.0);
           EXPECT_EQ(sat(i).get_angle(), -1.570795);
           break;
-        case 2025: EXPECT_EQ(sat(i).get_angle(), i < 4 ? -kPi : 0.0); break;
+        case 2025:
+          EXPECT_STREQ(sat(i).state_name(), "upd_nrm5intro");
+          EXPECT_EQ(sat(i).get_angle(), left ? -kPi : 0.0);
+          break;
       }
     }
   }
@@ -270,8 +242,7 @@ TEST_F(Level4, OrdersPlaceTheSatellitesForBothFieldSizes) {
 // At 934 every satellite takes its own direction and closes in on where the ship was from eight
 // sides: 150 pixels short of it and 50 to the side after 60 frames, then it flies out.
 TEST_F(Level4, CloseInOrderPassesTheShipFromEightDirections) {
-  frames(kIntroFrames);
-  runToCount(934);
+  toOrder(934);
   for (int i = 0; i < 8; ++i) {
     EXPECT_STREQ(sat(i).state_name(), "upd_nrm3con");
     EXPECT_DOUBLE_EQ(sat(i).get_angle(), i * kPi / 4.0 + 0.39269875);
@@ -427,14 +398,11 @@ TEST_F(Level4, SatellitesWaitTheirTurnAndStopWhereTheManoeuvreSays) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE("order " + std::to_string(c.order) + ", satellite " + std::to_string(c.satellite));
-    start(800, 600);
-    frames(kIntroFrames);
-    runToCount(c.order);
+    toOrder(c.order);
     for (int f = 1; f <= c.watch; ++f) {
-      const double x = sat(c.satellite).get_x();
-      const double y = sat(c.satellite).get_y();
+      const auto before = at(c.satellite);
       frame();
-      const bool moved = sat(c.satellite).get_x() != x || sat(c.satellite).get_y() != y;
+      const bool moved = at(c.satellite) != before;
       EXPECT_EQ(moved, c.firstMoving <= f && f <= c.lastMoving) << "frame " << f;
     }
   }
@@ -474,9 +442,7 @@ TEST_F(Level4, ManoeuvresFireTheirVolleysAtTheirFrames) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE("order " + std::to_string(c.order) + ", satellite " + std::to_string(c.satellite));
-    start(800, 600);
-    frames(kIntroFrames);
-    runToCount(c.order);
+    toOrder(c.order);
     std::vector<int> seen;
     for (int f = 0; f < c.watch; ++f) {
       const int count = sat(c.satellite).get_count();
@@ -502,15 +468,14 @@ TEST_F(Level4, SatellitesBreakUpForTheirOwnTimeAndDestroyStartsItOver) {
     const_cast<Enemy8childSprite&>(s).draw(canvas);
     return !canvas.calls.empty();
   };
-  std::array<int, 8> breakup, large;
+  std::array<int, 8> breakup;
   std::array<std::pair<double, double>, 8> where;
   for (int i = 0; i < 8; ++i) {
     EXPECT_STREQ(sat(i).state_name(), "upd_brk");
     breakup[i] = 51 - sat(i).get_count();
     EXPECT_GE(breakup[i], 42);
     EXPECT_LE(breakup[i], 51);
-    large[i] = 0;
-    where[i] = {sat(i).get_x(), sat(i).get_y()};
+    where[i] = at(i);
   }
   for (int f = 1; f <= 60; ++f) {
     frame();
@@ -522,7 +487,7 @@ TEST_F(Level4, SatellitesBreakUpForTheirOwnTimeAndDestroyStartsItOver) {
       EXPECT_STREQ(sat(i).state_name(), expected);
       EXPECT_EQ(sat(i).isdead(), f >= breakup[i] + 5);
       EXPECT_EQ(drawn(sat(i)), f < breakup[i] + 5);
-      EXPECT_EQ(std::pair(sat(i).get_x(), sat(i).get_y()), where[i]);
+      EXPECT_EQ(at(i), where[i]);
     }
   }
   // A destroy() in the middle of a break-up starts it over with a new random count.
