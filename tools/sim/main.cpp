@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <sstream>
 
 #include "InputTimeline.h"
 #include "SimRunner.h"
@@ -31,6 +32,11 @@ std::optional<InputTimeline> loadTimeline(const SimOptions& options, std::string
   if (options.input.empty()) {
     std::istringstream nothing;
     return InputTimeline::parse(nothing, error);
+  }
+  // A folder opens as a stream on some systems and reads as empty: refuse it by name.
+  if (std::filesystem::is_directory(options.input)) {
+    error = "input file " + options.input.string() + " is a directory";
+    return std::nullopt;
   }
   std::ifstream in(options.input);
   if (!in) {
@@ -66,11 +72,30 @@ bool finish(SimRunner& runner, const SimOptions& options, std::string& error) {
   return runner.run(error) && (options.state.empty() || writeState(runner, options.state, error));
 }
 
+// The checkpoints a replay holds, one line each, for comparing two recordings of a game.
+bool writeCheckpoints(const ReplayFile& replay, const std::string& target, std::string& error) {
+  std::ostringstream text;
+  for (std::size_t i = 0; i < replay.checkpoints.size(); ++i) {
+    text << "frame " << (i + 1) * ReplayFile::kCheckpointEvery << ": "
+         << describeCheckpoint(replay.checkpoints[i]) << '\n';
+  }
+  text << "final, frame " << replay.frames << ": " << describeCheckpoint(replay.final) << '\n';
+  if (target == "-") {
+    std::cout << text.str();
+    return true;
+  }
+  std::ofstream out(target);
+  out << text.str();
+  if (!out) error = "cannot write checkpoints file " + target;
+  return static_cast<bool>(out);
+}
+
 // Exit 0 when every checkpoint matched, 1 at a desync, 2 when the file cannot be read.
-int playBack(const std::filesystem::path& file, const SimOptions& options) {
+int playBack(const std::filesystem::path& file, const SimOptions& options,
+             const std::string& checkpoints) {
   std::string error;
   auto replay = loadReplay(file, error);
-  if (!replay) {
+  if (!replay || (!checkpoints.empty() && !writeCheckpoints(*replay, checkpoints, error))) {
     std::cerr << "kelvaron-sim: " << error << '\n';
     return 2;
   }
@@ -97,6 +122,7 @@ int main(int argc, char** argv) {
   std::string unfocused;
   std::filesystem::path replay;
   std::int64_t nudge = -1;
+  std::string checkpoints;
   auto* frames = app.add_option("--frames", options.frames, "Frames to run (not with --replay)")
                      ->check(CLI::NonNegativeNumber);
   auto* replayOption = app.add_option(
@@ -104,6 +130,9 @@ int main(int argc, char** argv) {
       "Play a recorded game back and verify it: exit 0 when it matches, 1 at a desync, 2 when the "
       "file cannot be read");
   replayOption->excludes(frames);
+  app.add_option("--checkpoints", checkpoints,
+                 "With --replay: write the checkpoints it holds, one line each (- for stdout)")
+      ->needs(replayOption);
   const auto scriptOnly = [&](CLI::Option* option) { option->excludes(replayOption); };
   scriptOnly(app.add_option("--input", options.input, "Input timeline: lines 'FRAME CONTROLS'"));
   scriptOnly(
@@ -142,7 +171,12 @@ int main(int argc, char** argv) {
                  "Write one line per frame: update and drawing time in nanoseconds");
   app.add_option("--record-input", options.recordInput,
                  "Write the controls held (e.g. the autopilot's) as an input file for --input");
-  CLI11_PARSE(app, argc, argv);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    // --help ends well; every other mistake on the command line is status 2.
+    return app.exit(e) == 0 ? 0 : 2;
+  }
   options.recordReplays = !noReplays;
   if (nudge >= 0) options.nudgeScoreAfter = nudge;
 
@@ -154,7 +188,7 @@ int main(int argc, char** argv) {
     std::cerr << "kelvaron-sim: --png-every needs --png-dir\n";
     return 2;
   }
-  if (!replay.empty()) return playBack(replay, options);
+  if (!replay.empty()) return playBack(replay, options, checkpoints);
   if (frames->count() == 0) {
     std::cerr << "kelvaron-sim: --frames or --replay is required\n";
     return 2;

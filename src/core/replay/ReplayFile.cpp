@@ -393,3 +393,14 @@ std::vector<std::string> differingFields(const Checkpoint& e, const Checkpoint& 
   check(e.random == a.random, "random");
   return fields;
 }
+
+std::string describeCheckpoint(const Checkpoint& c) {
+  char text[400];
+  std::snprintf(text, sizeof text,
+                "level=%d score=%d lifecount=%d bombcount=%d bosslife=%d bossx=%.17g bossy=%.17g "
+                "shipx=%.17g shipy=%.17g esl=%u psl=%u osl=%u random=%u",
+                c.level, c.score, c.lifecount, c.bombcount, c.bosslife, c.bossx, c.bossy, c.shipx,
+                c.shipy, static_cast<unsigned>(c.esl), static_cast<unsigned>(c.psl),
+                static_cast<unsigned>(c.osl), static_cast<unsigned>(c.random));
+  return text;
+}

@@ -27,6 +27,10 @@ struct Checkpoint {
 // The names of the fields in which two checkpoints differ (doubles compared bit for bit).
 std::vector<std::string> differingFields(const Checkpoint& expected, const Checkpoint& actual);
 
+// One line naming every field and its value (doubles to the last bit), so that two recordings of
+// a game can be compared line by line.
+std::string describeCheckpoint(const Checkpoint& checkpoint);
+
 // The eight controls of one frame, one bit each.
 namespace control {
 constexpr std::uint8_t kUp = 1u << 0;

@@ -1,0 +1,71 @@
+// The golden replays: every level's fight from its start to the boss's death, a whole game from the
+// title and a game over, recorded once. Each must play back exactly, checkpoint by checkpoint, and
+// end in the recorded score, ships, bombs and highscore table. A change that moves one is a fault
+// or a deliberate change of a rule; scripts/regolden.sh records them again and shows what moved.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "SimRunner.h"
+#include "support/ScratchDirectory.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path kGolden = fs::path(KELVARON_SIM_TEST_DATA) / ".." / ".." / "data" / "golden";
+
+// The names listed in the goldens' manifest, each line "NAME | ... | ...".
+std::vector<std::string> goldenNames() {
+  std::ifstream manifest(kGolden / "goldens.txt");
+  std::vector<std::string> names;
+  for (std::string line; std::getline(manifest, line);) {
+    std::istringstream fields(line);
+    std::string name;
+    if (fields >> name && name[0] != '#') names.push_back(name);
+  }
+  return names;
+}
+
+class GoldenReplay : public ::testing::TestWithParam<std::string> {
+ protected:
+  void SetUp() override { fs::current_path(scratch.path()); }
+  void TearDown() override { fs::current_path(previous); }
+
+  ScratchDirectory scratch;
+  fs::path previous = fs::current_path();
+};
+
+}  // namespace
+
+TEST_P(GoldenReplay, PlaysBackExactlyToItsRecordedEnd) {
+  std::string error;
+  auto replay = loadReplay(kGolden / (GetParam() + ".kvr"), error);
+  ASSERT_TRUE(replay) << error;
+  const Checkpoint recorded = replay->final;
+  const bool ranked = replay->ranked;
+  const std::uint32_t frames = replay->frames;
+  SimRunner runner({}, std::move(*replay));
+  ASSERT_TRUE(runner.run(error)) << error;
+  ASSERT_FALSE(runner.desync()) << runner.desync()->describe();
+  EXPECT_EQ(runner.framesRun(), frames);
+
+  const World& world = runner.world();
+  EXPECT_EQ(world.score, recorded.score);
+  EXPECT_EQ(world.lifecount, recorded.lifecount);
+  EXPECT_EQ(world.bombcount, recorded.bombcount);
+  // The table holds the game's record exactly when the recording says it entered the table.
+  const auto table = world.highscores.best(HighscoreTable::kShown);
+  const bool listed = std::any_of(table.begin(), table.end(), [&](const Highscore& h) {
+    return h.score == recorded.score && h.date > 0;
+  });
+  EXPECT_EQ(listed, ranked);
+}
+
+INSTANTIATE_TEST_SUITE_P(, GoldenReplay, ::testing::ValuesIn(goldenNames()),
+                         [](const auto& info) {
+                           std::string name = info.param;
+                           std::replace(name.begin(), name.end(), '-', '_');
+                           return name;
+                         });
