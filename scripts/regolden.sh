@@ -5,7 +5,8 @@
 # Usage: scripts/regolden.sh [--autopilot] [KELVARON-SIM]
 #   --autopilot   let the autopilot play each game anew (new NAME.input files) instead of replaying
 #                 the controls the goldens were made with; needed when a change makes the old
-#                 controls meaningless, e.g. a boss that now flies elsewhere
+#                 controls meaningless, e.g. a boss that now flies elsewhere (inputs written by
+#                 hand, "-" in goldens.txt, are kept)
 #   KELVARON-SIM  the runner to record with (default: the ci build's)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -25,7 +26,8 @@ while IFS='|' read -r name play made; do
   dir="$work/$name"
   mkdir -p "$dir"
   # shellcheck disable=SC2086  # the option lists are split on purpose
-  if ((autopilot)) || [[ ! -f "$golden/$name.input" ]]; then
+  made=$(echo "$made" | xargs)
+  if [[ "$made" != "-" ]] && { ((autopilot)) || [[ ! -f "$golden/$name.input" ]]; }; then
     "$sim" $play $made --no-replays --workdir "$dir" --record-input "$PWD/$golden/$name.input"
   fi
   # shellcheck disable=SC2086
