@@ -10,8 +10,7 @@ seconds=${1:-60}
 targets=(replay_loader_fuzz:corpus highscore_loader_fuzz:corpus-highscores
          input_timeline_fuzz:corpus-input)
 
-cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz -j "$(nproc)" --target "${targets[@]%%:*}"
+scripts/build-preset.sh fuzz "${targets[@]%%:*}"
 
 pids=()
 for entry in "${targets[@]}"; do

@@ -8,8 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 sim=${1:-}
 if [[ -z "$sim" ]]; then
-  cmake --preset release >/dev/null
-  cmake --build --preset release -j "$(nproc)" --target kelvaron-sim >/dev/null
+  scripts/build-preset.sh release kelvaron-sim >/dev/null
   sim=build/release/tools/sim/kelvaron-sim
 fi
 exec python3 scripts/perf-report.py "$sim"

@@ -40,9 +40,8 @@ while IFS='|' read -r name play made; do
       >/dev/null 2>&1 || true
     if ! cmp -s "$dir/old.txt" "$dir/new.txt"; then
       moved=$((moved + 1))
-      echo "== $name: checkpoints that moved (- before, + after)"
-      diff --unchanged-line-format= --old-line-format='- %L' --new-line-format='+ %L' \
-        "$dir/old.txt" "$dir/new.txt" | head -n 40 || true
+      echo "== $name: checkpoints that moved (field before -> after)"
+      scripts/checkpoint-diff.py "$dir/old.txt" "$dir/new.txt"
     fi
   fi
   cp "$recorded" "$golden/$name.kvr"

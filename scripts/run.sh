@@ -4,5 +4,5 @@
 set -euo pipefail
 repo="$(cd "$(dirname "$0")/.." && pwd)"
 "$repo/scripts/install-deps.sh" --no-windows
-(cd "$repo" && cmake --preset release >/dev/null && cmake --build --preset release --target kelvaron -j "$(nproc)")
+"$repo/scripts/build-preset.sh" release kelvaron
 exec "$repo/build/release/src/platform/sdl/kelvaron" "$@"

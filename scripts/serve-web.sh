@@ -6,6 +6,6 @@ set -euo pipefail
 repo="$(cd "$(dirname "$0")/.." && pwd)"
 port="${1:-8000}"
 "$repo/scripts/install-deps.sh" --no-windows
-(cd "$repo" && cmake --preset web >/dev/null && cmake --build --preset web -j "$(nproc)")
+"$repo/scripts/build-preset.sh" web
 echo "Kelvaron: http://127.0.0.1:$port/"
 exec python3 -m http.server "$port" --bind 127.0.0.1 --directory "$repo/build/web/site"

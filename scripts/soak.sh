@@ -10,8 +10,7 @@ cd "$(dirname "$0")/.."
 frames=${1:-1000000}
 sim=${2:-}
 if [[ -z "$sim" ]]; then
-  cmake --preset asan >/dev/null
-  cmake --build --preset asan -j "$(nproc)" --target kelvaron-sim
+  scripts/build-preset.sh asan kelvaron-sim
   sim=build/asan/tools/sim/kelvaron-sim
 fi
 

@@ -19,13 +19,11 @@ step "format"
 scripts/check-format.sh
 
 step "ci build (warnings are errors)"
-cmake --preset ci >/dev/null
-cmake --build --preset ci -j "$jobs"
+scripts/build-preset.sh ci
 ctest --preset ci -j "$jobs"
 
 step "browser build, tested in headless Chromium"
-cmake --preset web >/dev/null
-cmake --build --preset web -j "$jobs"
+scripts/build-preset.sh web
 # npm ci only when the lock file changed since the last install.
 if ! cmp -s tests/web/package-lock.json tests/web/node_modules/.kelvaron-lock; then
   (cd tests/web && npm ci --no-audit --no-fund && cp package-lock.json node_modules/.kelvaron-lock)
@@ -33,8 +31,7 @@ fi
 node tests/web/browser-test.mjs build/web/site build/ci/tools/sim/kelvaron-sim
 
 step "sanitizer build (ASan + UBSan)"
-cmake --preset asan >/dev/null
-cmake --build --preset asan -j "$jobs"
+scripts/build-preset.sh asan
 ctest --preset asan -j "$jobs"
 
 step "fuzzing the replay, highscore and input-file loaders (60 s each, side by side)"
@@ -45,8 +42,7 @@ if ((windows)); then
   # The determinism test plays the native runner of the ci build against the Windows one, and the
   # replay test also plays the one that the ci build's window test recorded in the Linux window
   # program.
-  cmake --preset windows -DKELVARON_NATIVE_SIM="$PWD/build/ci/tools/sim/kelvaron-sim" \
-    -DKELVARON_SDL_REPLAY="$PWD/build/ci/window-replay.kvr" >/dev/null
-  cmake --build --preset windows -j "$jobs"
+  scripts/build-preset.sh windows -DKELVARON_NATIVE_SIM="$PWD/build/ci/tools/sim/kelvaron-sim" \
+    -DKELVARON_SDL_REPLAY="$PWD/build/ci/window-replay.kvr"
   ctest --preset windows
 fi
