@@ -6,6 +6,7 @@
 
 #include "RasterCanvas.h"
 #include "game/BlastSprite.h"
+#include "game/PlayField.h"
 #include "game/World.h"
 #include "graphics/DrawList.h"
 #include "player/PlayerSprite.h"
@@ -19,8 +20,6 @@
 
 namespace {
 
-constexpr int kFieldWidth = 794;
-constexpr int kFieldHeight = 571;
 constexpr int kFramesPerBattle = 200;
 
 // Level 1 at its busiest: the boss down to its last life point and firing at its fastest, the

@@ -7,14 +7,12 @@
 
 #include "RasterCanvas.h"
 #include "controls/ControlSource.h"
+#include "game/PlayField.h"
 #include "game/World.h"
 #include "graphics/DrawList.h"
 #include "shell/UpdateBridge.h"
 
 namespace {
-
-constexpr int kFieldWidth = 794;
-constexpr int kFieldHeight = 571;
 
 class FireHeld final : public ControlSource {
  public:

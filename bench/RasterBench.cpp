@@ -6,11 +6,9 @@
 #include <vector>
 
 #include "RasterCanvas.h"
+#include "game/PlayField.h"
 
 namespace {
-
-constexpr int kFieldWidth = 794;
-constexpr int kFieldHeight = 571;
 
 // What the title screen draws in one frame: menu, hint, highscore table.
 void drawTitleFrame(RasterCanvas& canvas) {

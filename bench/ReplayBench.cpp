@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "game/PlayField.h"
 #include "game/World.h"
 #include "graphics/DrawList.h"
 #include "shell/UpdateBridge.h"
@@ -27,7 +28,7 @@ class Restless final : public ControlSource {
 
 struct RecordedGame {
   explicit RecordedGame(bool record) {
-    world.rc = {0, 0, 794, 571};
+    world.rc = {0, 0, kFieldWidth, kFieldHeight};
     world.windowfront = true;
     world.invincible = true;
     world.input.setSource(&controls);

@@ -100,10 +100,12 @@ TEST_F(HighscoreFileTest, RoundTripRewritesTheSameLinesWithEqualScoresReversed) 
   EXPECT_FALSE(fs::exists(dir / "highscores.csv.tmp"));
 }
 
-TEST_F(HighscoreFileTest, LaterEqualScoreStandsAboveAndOnlyTheBestTenAreSaved) {
+// A program left running for many games keeps only the ten it shows, as the file does.
+TEST_F(HighscoreFileTest, LaterEqualScoreStandsAboveAndOnlyTheBestTenAreKeptAndSaved) {
   HighscoreTable table = loaded();
   for (int i = 0; i < 11; ++i) table.record(1000 + i, 0, i);
   table.record(1005, 3, 99);
+  EXPECT_EQ(table.size(), 10u);
   ASSERT_TRUE(table.save(file));
   const std::string text = read();
   EXPECT_EQ(text.substr(0, text.find('\n')), "1010,0,10");

@@ -242,8 +242,9 @@ TEST_F(OrbitingShots, FarOffTheFieldItLeavesOnlyOnceItsLastPhaseBegins) {
   EXPECT_EQ(update, 88 * 20);
 }
 
-// All orbiting shots share one colour cycle, moved on by every draw: a triangle wave whose
-// products with 110 and 180 are taken as bytes.
+// All orbiting shots of a game share one colour cycle, moved on by every draw: a triangle wave
+// whose products with 110 and 180 are taken as bytes. A new game's World starts it afresh, however
+// far an earlier one moved it.
 TEST_F(OrbitingShots, EveryDrawMovesTheSharedCycleOnAndColoursTheOutline) {
   placeBoss(400, 300);
   CH7Sprite first(0);
@@ -254,14 +255,16 @@ TEST_F(OrbitingShots, EveryDrawMovesTheSharedCycleOnAndColoursTheOutline) {
   };
   for (const Case c : {Case{199, 0, 0x000000}, Case{0, 1, rgb(110, 0, 180)},
                        Case{100, 101, rgb(138, 0, 156)}, Case{150, 151, rgb(14, 0, 116)}}) {
-    CH7Sprite::img().set_cycle(c.cycle);
+    world.orbitcolour = c.cycle;
     RecordingCanvas canvas;
     first.draw(canvas);
-    EXPECT_EQ(CH7Sprite::img().get_cycle(), c.next);
+    EXPECT_EQ(world.orbitcolour, c.next);
     ASSERT_EQ(canvas.calls.size(), 1u);
     EXPECT_EQ(canvas.calls[0].pen, OptionalColor(c.pen)) << c.cycle;
     EXPECT_EQ(canvas.calls[0].brush, OptionalColor(0x000000)) << c.cycle;
     second.draw(canvas);
-    EXPECT_EQ(CH7Sprite::img().get_cycle(), (c.next + 1) % 200);
+    EXPECT_EQ(world.orbitcolour, (c.next + 1) % 200);
   }
+  World next;
+  EXPECT_EQ(next.orbitcolour, 100);
 }

@@ -63,9 +63,8 @@ TEST_P(GoldenReplay, PlaysBackExactlyToItsRecordedEnd) {
   EXPECT_EQ(listed, ranked);
 }
 
-INSTANTIATE_TEST_SUITE_P(, GoldenReplay, ::testing::ValuesIn(goldenNames()),
-                         [](const auto& info) {
-                           std::string name = info.param;
-                           std::replace(name.begin(), name.end(), '-', '_');
-                           return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(, GoldenReplay, ::testing::ValuesIn(goldenNames()), [](const auto& info) {
+  std::string name = info.param;
+  std::replace(name.begin(), name.end(), '-', '_');
+  return name;
+});

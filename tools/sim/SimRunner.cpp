@@ -7,19 +7,14 @@
 #include "ResidentMemory.h"
 #include "StateJson.h"
 #include "game/GameScene.h"
+#include "game/PlayField.h"
 #include "shell/UpdateBridge.h"
-
-namespace {
-constexpr int kClientWidth = 794;
-constexpr int kClientHeight = 571;
-}  // namespace
 
 SimRunner::SimRunner(const SimOptions& options, InputTimeline timeline)
     : options_(options),
       timeline_(std::move(timeline)),
       clock_(options.clockStart),
-      canvas_(kClientWidth, kClientHeight) {
-  world_.rc = {0, 0, kClientWidth, kClientHeight};
+      canvas_(kFieldWidth, kFieldHeight) {
   world_.setClock(&clock_);
   world_.input.setSource(&controls_);
   world_.invincible = options.invincible;

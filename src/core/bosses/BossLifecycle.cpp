@@ -15,5 +15,5 @@ bool blastThisFrame(int chancesIn100) { return World::current().rand() % 100 < c
 void spawnBlast(BlastSpot spot, int sizeBase, int sizeRange) {
   World& world = World::current();
   const int size = world.rand() % sizeRange + sizeBase;
-  world.requestAdd(world.addosprites, new BlastSprite(spot.x, spot.y, size));
+  world.addEffect(new BlastSprite(spot.x, spot.y, size));
 }

@@ -4,12 +4,13 @@
 
 #include "game/World.h"
 #include "math/GameMath.h"
+#include "math/Pi.h"
 #include "sprites/HitTest.h"
 #include "weapons/EnemyLaserSprite.h"
 #include "weapons/StraightLasers.h"
 
-Enemy5Image::Enemy5Image() : VectorImage(5, 0x0000FF, 0xFF0000) {
-  for (int i = 0; i < 5; ++i) set_rth(i, 30, i * 6.28318 / 5 + 1.570795);
+Enemy5Image::Enemy5Image() : VectorImage(5, kRed, kBlue) {
+  for (int i = 0; i < 5; ++i) set_rth(i, 30, i * kTwoPi / 5 + kHalfPi);
 }
 
 const Enemy5Image& Enemy5Sprite::img() {
@@ -53,7 +54,7 @@ void Enemy5Sprite::fireStar() {
   const double v = (forV % 10001) / 10000.0;
   const double vx = u * 4.0 - 2.0;
   const double vy = v * 2 + 0.1;
-  world.requestAdd(world.addesprites, new EnemyLaserSprite(x, y, vx, vy));
+  world.fireEnemyShot(new EnemyLaserSprite(x, y, vx, vy));
 }
 
 // Nine pointed lasers spreading from straight down outwards, falling faster as life runs down.
@@ -61,5 +62,5 @@ void Enemy5Sprite::fireFan() {
   static constexpr std::array<int, 9> kSpread = {0, 2, -2, 4, -4, 6, -6, 8, -8};
   World& world = World::current();
   const int speed = static_cast<int>((200 - life) * 0.02) + 2;
-  for (int vx : kSpread) world.requestAdd(world.addesprites, new EnemyLLSprite(x, y, vx, speed));
+  for (int vx : kSpread) world.fireEnemyShot(new EnemyLLSprite(x, y, vx, speed));
 }

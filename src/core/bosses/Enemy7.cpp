@@ -5,6 +5,7 @@
 #include "bosses/Enemy7Debris.h"
 #include "game/World.h"
 #include "math/GameMath.h"
+#include "math/Pi.h"
 #include "player/PlayerSprite.h"
 #include "weapons/EnemyLaserSprite.h"
 #include "weapons/StraightLasers.h"
@@ -12,8 +13,8 @@
 namespace {
 
 constexpr double kBladeLength = 50.0;
-constexpr Colorref kBladePen = 0x0000FF;
-constexpr Colorref kBladeBrush = 0xFF0000;
+constexpr Colorref kBladePen = kRed;
+constexpr Colorref kBladeBrush = kBlue;
 
 // The triangle's legs lie this far either side of straight behind the boss, 2π/7 apart.
 constexpr double kLegLeft = 2.6927914285714283;
@@ -128,16 +129,14 @@ void Enemy7Sprite::fireCalmVolleys() {
   World& world = World::current();
   for (int i = 0; i < 3; ++i) {
     if (subcount % 80 == 10 * i) {
-      world.requestAdd(world.addesprites,
-                       new EnemyLLSprite(x, y, 7 * gm::cos(angle), 7 * gm::sin(angle)));
+      world.fireEnemyShot(new EnemyLLSprite(x, y, 7 * gm::cos(angle), 7 * gm::sin(angle)));
       break;
     }
   }
   if (subcount % 90 == 0) {
     for (int j = 0; j < 7; ++j) {
-      const double phi = angle + j * 6.28318 / 7;
-      world.requestAdd(world.addesprites,
-                       new EnemyLaserSprite(x, y, 4 * gm::cos(phi), 4 * gm::sin(phi)));
+      const double phi = angle + j * kTwoPi / 7;
+      world.fireEnemyShot(new EnemyLaserSprite(x, y, 4 * gm::cos(phi), 4 * gm::sin(phi)));
     }
   }
   if (subcount % 80 == 0 && subcount % 90 == 0) subcount = 0;
@@ -149,24 +148,22 @@ void Enemy7Sprite::fireHardVolleys() {
   World& world = World::current();
   for (int i = 0; i < 5; ++i) {
     if (subcount % 65 == 5 * i) {
-      world.requestAdd(world.addesprites,
-                       new EnemyLLSprite(x, y, 8 * gm::cos(angle), 8 * gm::sin(angle)));
+      world.fireEnemyShot(new EnemyLLSprite(x, y, 8 * gm::cos(angle), 8 * gm::sin(angle)));
       break;
     }
   }
   if (subcount % 50 == 0) {
     for (int j = 0; j < 14; ++j) {
-      const double phi = angle + j * 6.28318 / 14;
-      world.requestAdd(world.addesprites,
-                       new EnemyLaserSprite(x, y, 4 * gm::cos(phi), 4 * gm::sin(phi)));
+      const double phi = angle + j * kTwoPi / 14;
+      world.fireEnemyShot(new EnemyLaserSprite(x, y, 4 * gm::cos(phi), 4 * gm::sin(phi)));
     }
   }
   const int fanPhase = subcount % 140;
   if (fanPhase == 0 || fanPhase == 70) {
     const double sweep = fanPhase == 0 ? 5.0 : -5.0;
     for (int j = 0; j < 6; ++j) {
-      world.requestAdd(world.addesprites, new EnemyLLSprite(x - 20, y, sweep, j * 1.5));
-      world.requestAdd(world.addesprites, new EnemyLLSprite(x + 20, y, sweep, j * 1.5));
+      world.fireEnemyShot(new EnemyLLSprite(x - 20, y, sweep, j * 1.5));
+      world.fireEnemyShot(new EnemyLLSprite(x + 20, y, sweep, j * 1.5));
     }
   }
   if (subcount % 65 == 0 && subcount % 50 == 0 && subcount % 140 == 0) subcount = 0;
@@ -195,7 +192,7 @@ void Enemy7Sprite::updatetrbreakup() {
 void Enemy7Sprite::updatetrdestroy() {
   spawnBlast(spotNear(get_x(), get_y(), 40), 80, 21);
   World& world = World::current();
-  world.requestAdd(world.addosprites, new Enemy7DebrisSprite(x, y));
+  world.addEffect(new Enemy7DebrisSprite(x, y));
   if (++count > 4) {
     state = &Enemy7Sprite::updatetonormal;
     count = -kUnfoldPause;

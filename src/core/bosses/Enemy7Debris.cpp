@@ -1,14 +1,15 @@
 #include "bosses/Enemy7Debris.h"
 
 #include "game/World.h"
+#include "math/Pi.h"
 #include "sprites/HitTest.h"
 #include "weapons/EnemyShot.h"
 
-Enemy7DebrisImage::Enemy7DebrisImage() : VectorImage(4, 0x0000FF, 0xFF0000) {
+Enemy7DebrisImage::Enemy7DebrisImage() : VectorImage(4, kRed, kBlue) {
   World& world = World::current();
   for (int i = 0; i < 4; ++i) {
     const int forTh = world.rand();
-    const double th = (forTh % 1000) / 1000.0 * 3.14159 * 2;
+    const double th = (forTh % 1000) / 1000.0 * kPi * 2;
     const int forR = world.rand();
     const int r = forR % 41 + 10;
     set_rth(i, r, th);
@@ -22,7 +23,7 @@ Enemy7DebrisSprite::Spin Enemy7DebrisSprite::randomSpin() {
   const int forAngle = world.rand();
   const int forDangle = world.rand();
   return {static_cast<double>(forVx % 7 - 3), static_cast<double>(forVy % 7 - 3),
-          (forAngle % 100) / 50.0 * 3.14159, ((forDangle % 201) - 100) / 1200.0 * 3.14159};
+          (forAngle % 100) / 50.0 * kPi, ((forDangle % 201) - 100) / 1200.0 * kPi};
 }
 
 Enemy7DebrisSprite::Enemy7DebrisSprite(double startX, double startY)

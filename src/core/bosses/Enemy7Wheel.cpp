@@ -4,6 +4,7 @@
 #include "bosses/Enemy7.h"
 #include "game/World.h"
 #include "math/GameMath.h"
+#include "math/Pi.h"
 #include "player/PlayerSprite.h"
 #include "sprites/HitTest.h"
 #include "weapons/AcceleratingShots.h"
@@ -13,9 +14,6 @@
 #include "weapons/Tracers.h"
 
 namespace {
-
-constexpr double kQuarterTurn = 1.570795;
-constexpr double kPi = 3.14159;
 
 // Phase 1: the blades open and close over 120 frames each, twice over 410-frame cycles.
 constexpr int kSpokeCycle = 410;
@@ -104,8 +102,8 @@ void Enemy7Sprite::fireSpokeVolley() {
       blade.get_xy(k, angle, 1.0, ox, oy, x, y);
       const double d = gm::sqrt((ox - x) * (ox - x) + (oy - y) * (oy - y));
       if (d == 0.0) continue;
-      world.requestAdd(world.addesprites, new BSTLaserSprite(ox, oy, 0.0, 0.0, (ox - x) / d * 0.01,
-                                                             (oy - y) / d * 0.01));
+      world.fireEnemyShot(
+          new BSTLaserSprite(ox, oy, 0.0, 0.0, (ox - x) / d * 0.01, (oy - y) / d * 0.01));
     }
   }
 }
@@ -119,8 +117,7 @@ void Enemy7Sprite::fireSpokeTipBurst() {
     blade.get_xy(6, angle, 1.0, ox, oy, x, y);
     for (int j = 0; j < 7; ++j) {
       const double phi = 2 * j * kPi / 7;
-      world.requestAdd(world.addesprites,
-                       new EnemyLLSprite(ox, oy, 4 * gm::cos(phi), 4 * gm::sin(phi)));
+      world.fireEnemyShot(new EnemyLLSprite(ox, oy, 4 * gm::cos(phi), 4 * gm::sin(phi)));
     }
   }
 }
@@ -132,7 +129,7 @@ void Enemy7Sprite::firePlasmaBalls() {
     double ox = 0.0;
     double oy = 0.0;
     blade.get_xy(2, 0.0, 1.0, ox, oy, x, y);
-    world.requestAdd(world.addesprites, new PWLaserSprite(ox, oy));
+    world.fireEnemyShot(new PWLaserSprite(ox, oy));
   }
 }
 
@@ -175,7 +172,7 @@ void Enemy7Sprite::updatenormal3() {
   } else if (t == 0) {
     subcount = kPincerJump;  // the pincer angle that matches the folded wheel
   } else if (t < kChargeFrom) {
-    turnPincers(t * (-kQuarterTurn) / 180, t * kQuarterTurn / 180 - kPincerBase);
+    turnPincers(t * (-kHalfPi) / 180, t * kHalfPi / 180 - kPincerBase);
   } else if (t < kChargeEnd) {
     if (t == kChargeFrom) {
       vx = gm::cos(angle);
@@ -193,7 +190,7 @@ void Enemy7Sprite::updatenormal3() {
       vy = 180 * (-gm::sin(angle)) / kReturnFrames;
     }
   } else if (t < kFoldFrom) {
-    turnPincers((t - 360) * (-kQuarterTurn) / 180, (t - 360) * kQuarterTurn / 180 - kPincerBase);
+    turnPincers((t - 360) * (-kHalfPi) / 180, (t - 360) * kHalfPi / 180 - kPincerBase);
   } else if (t < kPincerPhaseEnd) {
     unfoldPincers(static_cast<int>((582 - t) / 120.0 * 100.0));
   } else {
@@ -211,8 +208,8 @@ void Enemy7Sprite::fireCrossingTracers() {
   World& world = World::current();
   const int chance = world.rand();
   if (chance % 16000 >= 2) return;
-  world.requestAdd(world.addesprites, new PHSTracerSprite(x, y, 8.6, aimangle + kQuarterTurn));
-  world.requestAdd(world.addesprites, new PHSTracerSprite(x, y, 8.6, aimangle - kQuarterTurn));
+  world.fireEnemyShot(new PHSTracerSprite(x, y, 8.6, aimangle + kHalfPi));
+  world.fireEnemyShot(new PHSTracerSprite(x, y, 8.6, aimangle - kHalfPi));
 }
 
 // Five chances a frame, each from a random one of the first chain points of a random blade, of a
@@ -244,13 +241,12 @@ void Enemy7Sprite::fireTracerVolley(int volley, double ox, double oy) {
                                                   {6.928204999334694, 3.9999969358980456}};
   World& world = World::current();
   const auto white = [&](double speed, double th) {
-    world.requestAdd(world.addesprites,
-                     new WhiteTracerSprite(ox, oy, speed * gm::cos(th), speed * gm::sin(th)));
+    world.fireEnemyShot(new WhiteTracerSprite(ox, oy, speed * gm::cos(th), speed * gm::sin(th)));
   };
   switch (volley) {
     case 0:
       for (const auto& [tvx, tvy] : kSpreadOfThree) {
-        world.requestAdd(world.addesprites, new WhiteTracerSprite(ox, oy, tvx, tvy));
+        world.fireEnemyShot(new WhiteTracerSprite(ox, oy, tvx, tvy));
       }
       break;
     case 1:
@@ -260,14 +256,14 @@ void Enemy7Sprite::fireTracerVolley(int volley, double ox, double oy) {
       for (int j = 0; j < 2; ++j) white(8, aimangle - (2 * j - 1) * kPi / 16);
       break;
     case 3: white(8.6, aimangle); break;
-    default: world.requestAdd(world.addesprites, new PHSTracerSprite(ox, oy, 8.6, aimangle)); break;
+    default: world.fireEnemyShot(new PHSTracerSprite(ox, oy, 8.6, aimangle)); break;
   }
 }
 
 // Seven orbiting shots, evenly spaced round the wheel.
 void Enemy7Sprite::fireOrbiters() {
   World& world = World::current();
-  for (int j = 0; j < 7; ++j) world.requestAdd(world.addesprites, new CH7Sprite(2 * j * kPi / 7));
+  for (int j = 0; j < 7; ++j) world.fireEnemyShot(new CH7Sprite(2 * j * kPi / 7));
 }
 
 // Every 8 frames of a charge, two pulses from each pincer, thrown 0.2 outwards of the charge line,
@@ -279,10 +275,10 @@ void Enemy7Sprite::firePincerPulses(int t) {
     double ox = 0.0;
     double oy = 0.0;
     images[kLowerPincer].get_xy(v, angle, 1.0, ox, oy, x, y);
-    world.requestAdd(world.addesprites,
-                     new YSPulseSprite(ox, oy, 8 * gm::cos(angle - 0.2), 8 * gm::sin(angle - 0.2)));
+    world.fireEnemyShot(
+        new YSPulseSprite(ox, oy, 8 * gm::cos(angle - 0.2), 8 * gm::sin(angle - 0.2)));
     images[kUpperPincer].get_xy(v, angle, 1.0, ox, oy, x, y);
-    world.requestAdd(world.addesprites,
-                     new YSPulseSprite(ox, oy, 8 * gm::cos(angle + 0.2), 8 * gm::sin(angle + 0.2)));
+    world.fireEnemyShot(
+        new YSPulseSprite(ox, oy, 8 * gm::cos(angle + 0.2), 8 * gm::sin(angle + 0.2)));
   }
 }

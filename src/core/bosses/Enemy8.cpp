@@ -4,15 +4,12 @@
 
 #include "game/World.h"
 #include "math/GameMath.h"
+#include "math/Pi.h"
 #include "sprites/HitTest.h"
 #include "weapons/AcceleratingShots.h"
 
 namespace {
 
-constexpr double kPi = 3.14159;
-constexpr double kQuarterTurn = 1.570795;
-constexpr double kEighthTurn = 0.7853975;
-constexpr double kSixteenthTurn = 0.39269875;
 constexpr double kRingRadius = 32;
 constexpr int kPairs = Enemy8Sprite::kSatellites / 2;
 
@@ -30,8 +27,8 @@ constexpr WingOffset kWings[Enemy8Sprite::kSatellites] = {
 
 }  // namespace
 
-Enemy8Image::Enemy8Image() : VectorImage(8, 0x0000FF, 0xFF0000) {
-  for (int i = 0; i < 8; ++i) set_rth(i, 25.0, i * kEighthTurn + kSixteenthTurn);
+Enemy8Image::Enemy8Image() : VectorImage(8, kRed, kBlue) {
+  for (int i = 0; i < 8; ++i) set_rth(i, 25.0, i * kQuarterPi + kEighthPi);
 }
 
 void Enemy8Image::draw(Canvas& canvas, double x, double y, double rotation, double scale,
@@ -58,7 +55,7 @@ Enemy8Sprite::Enemy8Sprite(int startX, int startY)
   for (Enemy8childSprite*& child : children) {
     child = new Enemy8childSprite(gm::truncate(x), gm::truncate(y), this);
     // A refused request deletes the satellite, which then forgets itself here.
-    world.requestAdd(world.addosprites, child);
+    world.addEffect(child);
   }
 }
 
@@ -161,7 +158,7 @@ void Enemy8Sprite::updatenormal() {
 void Enemy8Sprite::fireFan() {
   World& world = World::current();
   for (int i = 0; i < 9; ++i) {
-    world.requestAdd(world.addesprites, new EnemyLTLSprite(x, y, i * 1.5 - 6.0, 1.0, 0.0, 0.05));
+    world.fireEnemyShot(new EnemyLTLSprite(x, y, i * 1.5 - 6.0, 1.0, 0.0, 0.05));
   }
 }
 
@@ -215,7 +212,7 @@ void Enemy8Sprite::orderCloseIn() {
     Enemy8childSprite* s = children[static_cast<unsigned>(i)];
     if (!s) continue;
     s->state = &Enemy8childSprite::upd_nrm3con;
-    s->angle = i * kPi / 4.0 + kSixteenthTurn;
+    s->angle = i * kPi / 4.0 + kEighthPi;
   }
 }
 
@@ -294,8 +291,7 @@ void Enemy8Sprite::swingAlongU() {
 void Enemy8Sprite::fireUpwardFan() {
   World& world = World::current();
   for (int i = 0; i < 11; ++i) {
-    world.requestAdd(world.addesprites,
-                     new EnemyLTLSprite(x, y, gm::cos(angle) - 6.0 + 1.2 * i, -2.0, 0.0, 0.05));
+    world.fireEnemyShot(new EnemyLTLSprite(x, y, gm::cos(angle) - 6.0 + 1.2 * i, -2.0, 0.0, 0.05));
   }
 }
 
@@ -317,7 +313,7 @@ void Enemy8Sprite::callWingsIn() {
 void Enemy8Sprite::settleWings() {
   for (Enemy8childSprite* s : children) {
     if (!s) continue;
-    s->angle = -kQuarterTurn;
+    s->angle = -kHalfPi;
     s->state = &Enemy8childSprite::upd_2nrm;
   }
 }

@@ -4,6 +4,7 @@
 #include "bosses/Enemy8.h"
 #include "game/World.h"
 #include "math/GameMath.h"
+#include "math/Pi.h"
 #include "player/PlayerSprite.h"
 #include "weapons/AcceleratingShots.h"
 #include "weapons/EnemyLaserSprite.h"
@@ -12,10 +13,7 @@
 
 namespace {
 
-constexpr double kPi = 3.14159;
-constexpr double kQuarterTurn = 1.570795;
 constexpr double kSixthTurn = 1.0471966666666666;
-constexpr double kSixteenthTurn = 0.39269875;
 constexpr double kThirtiethTurn = 0.20943933333333334;
 // Moving the points this far left centres the trapezoid on its origin.
 constexpr double kCentring = 32.33578808063948;
@@ -40,18 +38,18 @@ constexpr int kLargeBlasts = 5;
 
 void fire(MySprite* shot) {
   World& world = World::current();
-  world.requestAdd(world.addesprites, shot);
+  world.fireEnemyShot(shot);
 }
 
 const PlayerSprite& ship() { return *World::current().psp; }
 
 }  // namespace
 
-Enemy8childImage::Enemy8childImage() : VectorImage(4, 0x0000FF, 0xFF0000) {
-  set_rth(0, 45, kSixteenthTurn);
-  set_rth(1, 25, kSixteenthTurn);
-  set_rth(2, 25, -kSixteenthTurn);
-  set_rth(3, 45, -kSixteenthTurn);
+Enemy8childImage::Enemy8childImage() : VectorImage(4, kRed, kBlue) {
+  set_rth(0, 45, kEighthPi);
+  set_rth(1, 25, kEighthPi);
+  set_rth(2, 25, -kEighthPi);
+  set_rth(3, 45, -kEighthPi);
   for (int i = 0; i < 4; ++i) {
     double px = 0.0;
     double py = 0.0;
@@ -108,7 +106,7 @@ void Enemy8childSprite::destroy() {
 void Enemy8childSprite::connormal4() {
   vy = 16.0;
   ay = -0.3;
-  angle = -kQuarterTurn;
+  angle = -kHalfPi;
 }
 
 void Enemy8childSprite::con2coming(double px, double py, double a) {
@@ -212,7 +210,7 @@ void Enemy8childSprite::upd_nrm2con() {
   if (++count < 0) return;
   vy = 16.0;
   ay = -0.325;
-  angle = -kQuarterTurn;
+  angle = -kHalfPi;
   count = 0;
   state = &Enemy8childSprite::upd_nrm2;
 }
@@ -223,7 +221,7 @@ void Enemy8childSprite::upd_nrm2() {
     integrate();
   } else if (count <= 144) {
     if ((count - 5) % 45 < 3) {
-      for (int k = 0; k < 8; ++k) fire(new RedRapidLaserSprite(x, y, k * kPi / 4 + kSixteenthTurn));
+      for (int k = 0; k < 8; ++k) fire(new RedRapidLaserSprite(x, y, k * kPi / 4 + kEighthPi));
     }
   } else if (count == 145) {
     ay = 0.17;
@@ -239,8 +237,8 @@ void Enemy8childSprite::upd_nrm2() {
 void Enemy8childSprite::upd_nrm3con() {
   const PlayerSprite& target = ship();
   count = 0;
-  vx = 5 * gm::cos(angle + kQuarterTurn) / 6;
-  vy = 5 * gm::sin(angle + kQuarterTurn) / 6;
+  vx = 5 * gm::cos(angle + kHalfPi) / 6;
+  vy = 5 * gm::sin(angle + kHalfPi) / 6;
   x = target.get_x() - 600 * gm::cos(angle) - 120 * vx;
   y = target.get_y() - 600 * gm::sin(angle) - 120 * vy;
   ax = -0.25 * gm::cos(angle);
@@ -260,7 +258,7 @@ void Enemy8childSprite::upd_nrm3() {
   ++count;
   if (count == 60) {
     for (int k = 0; k < 2; ++k) {
-      const double b = k * kPi / 4 + angle + kQuarterTurn;
+      const double b = k * kPi / 4 + angle + kHalfPi;
       fire(new YSPulseSprite(x, y, 6 * gm::cos(b), 6 * gm::sin(b)));
     }
   }
@@ -284,7 +282,7 @@ void Enemy8childSprite::runManoeuvre4(Manoeuvre4 kind) {
     // coasting
   } else if (count == kHold) {
     vx = vy = 0.0;
-    if (kind == Manoeuvre4::fan) angle = -kQuarterTurn;
+    if (kind == Manoeuvre4::fan) angle = -kHalfPi;
   } else if (count < kDive) {
     holdAndFire(kind);
   } else if (count == kDive) {
@@ -304,7 +302,7 @@ void Enemy8childSprite::holdAndFire(Manoeuvre4 kind) {
   if (kind == Manoeuvre4::fan) {
     if (count % 42 != 0) return;
     for (int k = -2; k <= 2; ++k) {
-      const double b = k * kPi / 9 + kQuarterTurn;
+      const double b = k * kPi / 9 + kHalfPi;
       fire(new EnemyLLSprite(x, y, 3 * gm::cos(b), 3 * gm::sin(b)));
     }
     return;
@@ -352,8 +350,7 @@ void Enemy8childSprite::upd_nrm5() {
     vy *= 0.85;
     move();
     if (count % 40 > 19) {
-      for (double b :
-           {angle - kQuarterTurn + kThirtiethTurn, angle + kQuarterTurn - kThirtiethTurn}) {
+      for (double b : {angle - kHalfPi + kThirtiethTurn, angle + kHalfPi - kThirtiethTurn}) {
         fire(new BSTLaserSprite(x, y, 0.1 * gm::cos(b), 0.1 * gm::sin(b), 0.01 * gm::cos(b),
                                 0.01 * gm::sin(b)));
       }
@@ -369,7 +366,7 @@ void Enemy8childSprite::upd_trans() {
     count = 1;
     return;
   }
-  angle = (9 * angle - kQuarterTurn) / 10;
+  angle = (9 * angle - kHalfPi) / 10;
   move();
   vx += 0.17 * gm::cos(angle);
   vy += 0.17 * gm::sin(angle);

@@ -1,11 +1,9 @@
 #include "bosses/Enemy9Images.h"
 
 #include "math/GameMath.h"
+#include "math/Pi.h"
 
 namespace {
-
-constexpr Colorref kRed = 0x0000FF;
-constexpr Colorref kBlue = 0xFF0000;
 
 // The body's radius, the inner corners of a cell, and one ninth of a turn.
 constexpr double kOuterRadius = 70;
@@ -131,7 +129,7 @@ void Enemy9BodyCellImage::draw(Canvas& canvas, double x, double y, double rotati
 void Enemy9BodyImage::draw(Canvas& canvas, double x, double y, double rotation, double scale,
                            Colorref pen, Colorref brush) const {
   for (int i = 0; i < 9; ++i) {
-    const double cellRotation = (i * 3.14159 + i * 3.14159) / 9 + rotation;
+    const double cellRotation = (i * kPi + i * kPi) / 9 + rotation;
     cell(i).draw(canvas, x, y, cellRotation, scale, pen, brush);
   }
 }
@@ -210,11 +208,11 @@ void Enemy9Image::ArmPosition::update() {
 }
 
 Enemy9Image::Enemy9Image() : outline(9, kRed, kBlue) {
-  for (int i = 0; i < 9; ++i) outline.set_rth(i, kOuterRadius, i * 2 * 3.14159 / 9);
+  for (int i = 0; i < 9; ++i) outline.set_rth(i, kOuterRadius, i * 2 * kPi / 9);
 }
 
 double Enemy9Image::armDirection(int arm, double rotation) {
-  return (arm * 40) * 3.14159 / 180 + rotation;
+  return (arm * 40) * kPi / 180 + rotation;
 }
 
 void Enemy9Image::draw(Canvas& canvas, double x, double y, double rotation, double scale,

@@ -1,10 +1,11 @@
 #include "game/BlastSprite.h"
 
 #include "game/World.h"
+#include "math/Pi.h"
 
 BlastSprite::BlastSprite(double centreX, double centreY, double radius)
     : x(centreX), y(centreY), size(radius), img(20, 0xFFFFFF, 0xFFFFFF) {
-  for (int i = 0; i < 20; ++i) img.set_rth(i, 1.0, i * 3.14159 / 10);
+  for (int i = 0; i < 20; ++i) img.set_rth(i, 1.0, i * kPi / 10);
 }
 
 void BlastSprite::update() {

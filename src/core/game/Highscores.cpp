@@ -107,8 +107,11 @@ bool HighscoreTable::save(const std::filesystem::path& file, std::string* error)
   return true;
 }
 
+// Only the ten shown are kept: a program left running for many games holds no more than the file.
+// Among equal scores the earliest goes first, as it is shown last.
 void HighscoreTable::record(int score, int lives, std::int64_t date) {
   records_.insert(Highscore{score, lives, date});
+  while (records_.size() > static_cast<std::size_t>(kShown)) records_.erase(records_.begin());
 }
 
 std::vector<Highscore> HighscoreTable::best(std::size_t count) const {

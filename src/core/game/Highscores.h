@@ -35,6 +35,7 @@ class HighscoreTable {
   // reason is returned in `error`.
   bool save(const std::filesystem::path& file, std::string* error = nullptr) const;
 
+  // Adds a finished game; the table keeps the best ten, so the worst record (or empty slot) goes.
   void record(int score, int lives, std::int64_t date);
 
   // Records from the best down, among equal scores the latest first.

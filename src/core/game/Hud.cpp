@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr Colorref kWhite = 0xFFFFFF;
 constexpr int kBoxSlide = 50;  // pixels, one per frame
 constexpr int kCopyFromRight = 240;
 
@@ -48,7 +47,7 @@ void drawBox(const World& world, Canvas& canvas) {
 Colorref lifeBarColour(int life) {
   if (life > 99) return 0xFF0000;
   if (life >= 35) return 0x00FFFF;
-  return 0x0000FF;
+  return kRed;
 }
 
 void drawlife(Canvas& canvas, const EnemyBaseSprite* boss) {

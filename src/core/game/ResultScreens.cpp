@@ -3,15 +3,14 @@
 #include <cstdio>
 
 #include "game/Bonus.h"
+#include "game/LevelTable.h"
 #include "game/Scoring.h"
 #include "game/World.h"
 #include "graphics/Canvas.h"
 
 namespace {
 
-constexpr Colorref kRed = 0x0000FF;
 constexpr int kLeft = 100;
-constexpr int kLastLevelWithSuccessor = 4;
 
 // "%3d,%03d" of an amount: thousands, then units.
 std::string grouped(const char* format, int amount) {
@@ -27,8 +26,6 @@ void drawLines(Canvas& canvas, const std::string (&lines)[6]) {
 }
 
 }  // namespace
-
-bool levelLeadsOn(int level) { return level >= 1 && level <= kLastLevelWithSuccessor; }
 
 std::string levelClearedTitle(int level) {
   char text[32];

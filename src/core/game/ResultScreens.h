@@ -2,12 +2,11 @@
 
 #include <string>
 
+#include "game/LevelTable.h"
+
 class Canvas;
 class NoDeathBonus;
 class World;
-
-// Levels 1 to 4 lead on to the next level; any other level won is the end of the game.
-bool levelLeadsOn(int level);
 
 // The lines of the level-won screens, amounts grouped in thousands.
 std::string levelClearedTitle(int level);

@@ -1,21 +1,11 @@
 #include "game/Scoring.h"
 
 #include <algorithm>
-#include <array>
 #include <limits>
 
 #include "game/World.h"
 
 namespace {
-
-// Levels 1 to 4 double their stakes level by level. The last level, level 5, continues the rows:
-// five minutes to earn a time bonus of 500,000, and a clear bonus of 500,000 for finishing the
-// game.
-constexpr std::array<LevelBonus, 5> kBonus = {{{60, 100000, 100000},
-                                               {120, 200000, 200000},
-                                               {180, 300000, 300000},
-                                               {240, 400000, 400000},
-                                               {300, 500000, 500000}}};
 
 constexpr LevelBonus kNoBonus = {60, 0, 0};
 
@@ -55,8 +45,8 @@ void grantNoDeathBonus(World& world) {
 }  // namespace
 
 LevelBonus bonusRow(int level) {
-  if (level < 1 || level > static_cast<int>(kBonus.size())) return kNoBonus;
-  return kBonus[static_cast<std::size_t>(level - 1)];
+  const Level* row = findLevel(level);
+  return row ? row->bonus : kNoBonus;
 }
 
 int timeBonus(const LevelBonus& row, std::int64_t seconds) {

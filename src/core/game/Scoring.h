@@ -2,14 +2,9 @@
 
 #include <cstdint>
 
-class World;
+#include "game/LevelTable.h"
 
-// A level's row of the bonus table.
-struct LevelBonus {
-  int timelimit;   // seconds; a level won later earns no time bonus
-  int timebonus;   // the time bonus for a kill at 0 seconds, falling linearly to 0 at the limit
-  int clearbonus;  // for winning the level at all
-};
+class World;
 
 inline constexpr int kExtraShipEvery = 200000;
 inline constexpr int kBombBonusEach = 50000;

@@ -8,6 +8,7 @@
 #include "game/Bonus.h"
 #include "game/Clock.h"
 #include "game/Highscores.h"
+#include "game/PlayField.h"
 #include "game/Random.h"
 #include "replay/ReplayRecorder.h"
 #include "shell/UpdateBridge.h"
@@ -63,6 +64,11 @@ class World {
   // Writes the table; a failure leaves the old file and prints one line to stderr.
   bool saveHighscores();
 
+  // A boss or satellite fires a shot, or an effect (explosion, trail, debris) appears: it joins
+  // the enemy shots, or the other sprites, at the frame's commit.
+  void fireEnemyShot(MySprite* shot) { requestAdd(addesprites, shot); }
+  void addEffect(MySprite* effect) { requestAdd(addosprites, effect); }
+
   // Asks for a sprite to join a list at the frame's commit. A request refused by a full stack
   // deletes the sprite, since no list will ever own it.
   void requestAdd(Stack<MySprite*>& stack, MySprite* sprite);
@@ -73,7 +79,7 @@ class World {
   void forgetSprite(MySprite* sprite);
 
   // The play field.
-  Rect rc{0, 0, 794, 571};
+  Rect rc{0, 0, kFieldWidth, kFieldHeight};
   // Whether the game window has the input focus; every control reads released otherwise.
   bool windowfront = false;
   Input input;
@@ -110,6 +116,8 @@ class World {
   bool keyXpressed = false;
   // Heads-up display: how far the score box has slid down, 0 to 50.
   int boxoffsety = 0;
+  // The orbiting shots' shared outline colour, 0 to 199, moved on by each one drawn.
+  int orbitcolour = 100;
 
   // Requests refused by full stacks so far.
   int stacks_dropped = 0;

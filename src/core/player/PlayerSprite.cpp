@@ -3,6 +3,7 @@
 #include "game/BlastSprite.h"
 #include "game/World.h"
 #include "math/GameMath.h"
+#include "math/Pi.h"
 
 const PlayerImage& PlayerSprite::img() {
   static const PlayerImage image;
@@ -55,7 +56,7 @@ void PlayerSprite::updatedestroy() {
   const int r1 = world.rand() % 40;
   const int r2 = world.rand() % 40;
   const int r3 = world.rand() % 21;
-  world.requestAdd(world.addosprites, new BlastSprite(x + r1 - 20, y + r2 - 20, 50 + r3));
+  world.addEffect(new BlastSprite(x + r1 - 20, y + r2 - 20, 50 + r3));
   --count;
   if (count <= 0) state = &PlayerSprite::updatewait;
 }
@@ -90,7 +91,7 @@ PlayerLaserSprite::PlayerLaserSprite(double startX, double startY, double veloci
 void PlayerLaserSprite::update() {
   x += vx;
   y += vy;
-  angle = gm::atan2(vy, vx) - 1.570795;
+  angle = gm::atan2(vy, vx) - kHalfPi;
   World& world = World::current();
   const Rect& rc = world.rc;
   if (x - 10 >= rc.right || x + 10 <= rc.left || y + 10 <= rc.top) {

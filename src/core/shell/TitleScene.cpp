@@ -8,10 +8,6 @@
 
 namespace {
 
-constexpr Colorref kBlue = 0xFF0000;
-constexpr Colorref kRed = 0x0000FF;
-constexpr Colorref kGreen = 0x00FF00;
-constexpr Colorref kWhite = 0xFFFFFF;
 constexpr int kLastEntry = 2;
 
 // One press moves the selection by one entry however long it is held; the ends do not wrap.

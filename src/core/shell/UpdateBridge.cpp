@@ -1,5 +1,6 @@
 #include "shell/UpdateBridge.h"
 
+#include "game/LevelTable.h"
 #include "game/World.h"
 
 void UpdateBridge::title() {
@@ -15,7 +16,7 @@ void UpdateBridge::newgame() {
 
 void UpdateBridge::contgame() {
   scene = updategame;
-  nowlevel = 5;
+  nowlevel = kLastLevel;
   world_.initialize(nowlevel);
 }
 
@@ -25,7 +26,7 @@ void UpdateBridge::nextlevel() {
 }
 
 void UpdateBridge::startAt(int level) {
-  if (level >= 5) {
+  if (level >= kLastLevel) {
     contgame();
     return;
   }

@@ -19,7 +19,7 @@ class UpdateBridge {
 
   void title();
   void newgame();    // level 1
-  void contgame();   // level 5, the last
+  void contgame();   // the last level
   void nextlevel();  // the level after this one, same scene
   // A new game as if chosen from the title, moved on to `level` without playing: level 5 is
   // "Continue", the others "New Game" and its next levels.

@@ -1,5 +1,6 @@
 #include "sprites/HitTest.h"
 
+#include "math/Pi.h"
 #include "sprites/Sprite.h"
 
 bool testhit(const MyHitSprite* a, const MyHitSprite* b) {
@@ -10,13 +11,13 @@ bool testhit(const MyHitSprite* a, const MyHitSprite* b) {
 }
 
 double neg_to_pos(double angle) {
-  while (angle > 3.14159) angle -= 6.28318;
-  while (angle < -3.14159) angle += 6.28318;
+  while (angle > kPi) angle -= kTwoPi;
+  while (angle < -kPi) angle += kTwoPi;
   return angle;
 }
 
 double nearer_from(double reference, double angle) {
-  if (reference - angle > 3.14159) return angle + 6.28318;
-  if (angle - reference > 3.14159) return angle - 6.28318;
+  if (reference - angle > kPi) return angle + kTwoPi;
+  if (angle - reference > kPi) return angle - kTwoPi;
   return angle;
 }

@@ -2,6 +2,7 @@
 
 #include "game/World.h"
 #include "math/GameMath.h"
+#include "math/Pi.h"
 
 void AcceleratingShotSprite::moveThenAccelerate() {
   x += vx;
@@ -25,7 +26,7 @@ const RedRapidLaserImage& RedRapidLaserSprite::img() {
 }
 
 RedRapidLaserSprite::RedRapidLaserSprite(double startX, double startY, double th)
-    : AcceleratingShotSprite(startX, startY, 0.0, 0.0, 0.0, 0.0), angle(th + 1.570795) {
+    : AcceleratingShotSprite(startX, startY, 0.0, 0.0, 0.0, 0.0), angle(th + kHalfPi) {
   ax = gm::cos(angle);
   ay = gm::sin(angle);
   side = 2;
@@ -121,7 +122,7 @@ EnemyLTLSprite::EnemyLTLSprite(double startX, double startY, double velocityX, d
 
 void EnemyLTLSprite::update() {
   accelerateThenMove();
-  angle = gm::atan2(vy, vx) - 1.570795;
+  angle = gm::atan2(vy, vx) - kHalfPi;
   leaveWhenOutside(kMargin);
 }
 

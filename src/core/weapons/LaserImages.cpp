@@ -1,16 +1,18 @@
 #include "weapons/LaserImages.h"
 
+#include "math/Pi.h"
+
 namespace {
 
 // Five corners of radius 6, the first straight down, then that first corner pulled out to 16.
 void setPointedPentagon(VectorImage& image) {
-  for (int i = 0; i < 5; ++i) image.set_rth(i, 6, i * 6.28318 / 5 + 1.570795);
-  image.set_rth(0, 16, 1.570795);
+  for (int i = 0; i < 5; ++i) image.set_rth(i, 6, i * kTwoPi / 5 + kHalfPi);
+  image.set_rth(0, 16, kHalfPi);
 }
 
 // Eight corners an eighth of a turn apart, the first pointing right.
 void setOctagon(VectorImage& image, double radius) {
-  for (int i = 0; i < 8; ++i) image.set_rth(i, radius, i * 0.7853975);
+  for (int i = 0; i < 8; ++i) image.set_rth(i, radius, i * kQuarterPi);
 }
 
 }  // namespace
@@ -20,7 +22,7 @@ EnemyLLImage::EnemyLLImage() : VectorImage(5, 0x009600, 0x00FF00) { setPointedPe
 EnemyLTLImage::EnemyLTLImage() : VectorImage(5, 0x0000FF, 0x5050FF) { setPointedPentagon(*this); }
 
 EnemyLaserImage::EnemyLaserImage() : VectorImage(10, 0x0000FF, 0x00FFFF) {
-  for (int i = 0; i < 10; ++i) set_rth(i, i % 2 == 0 ? 6 : 12, i * 6.28318 / 10 + 1.570795);
+  for (int i = 0; i < 10; ++i) set_rth(i, i % 2 == 0 ? 6 : 12, i * kTwoPi / 10 + kHalfPi);
 }
 
 RedRapidLaserImage::RedRapidLaserImage() : VectorImage(4, 0x007DFF, 0x0000FF) {

@@ -4,24 +4,26 @@
 
 #include "game/World.h"
 #include "math/GameMath.h"
+#include "math/Pi.h"
 #include "player/PlayerSprite.h"
 #include "sprites/HitTest.h"
 
 namespace {
 
 // A fourteenth of a turn: the step from one point of the orbit to the next.
-constexpr double kOrbitStep = 3.14159 / 7;
+constexpr double kOrbitStep = kPi / 7;
 
 const EnemyBaseSprite& boss() { return *World::current().es; }
 
 }  // namespace
 
 CH7Image::CH7Image() : VectorImage(7, 0xB4006E, 0x000000) {
-  for (int i = 0; i < 7; ++i) set_rth(i, 15, 2 * i * 3.14159 / 7);
+  for (int i = 0; i < 7; ++i) set_rth(i, 15, 2 * i * kPi / 7);
 }
 
 void CH7Image::draw(Canvas& canvas, double x, double y, double rotation, double scale, Colorref,
                     Colorref) const {
+  int& cycle = World::current().orbitcolour;
   cycle = (cycle + 1) % 200;
   const int u = cycle <= 100 ? cycle : 200 - cycle;
   // Byte arithmetic: the colour jumps about from draw to draw.
@@ -29,8 +31,8 @@ void CH7Image::draw(Canvas& canvas, double x, double y, double rotation, double 
   VectorImage::draw(canvas, x, y, rotation, scale, outline, get_brushcol());
 }
 
-CH7Image& CH7Sprite::img() {
-  static CH7Image image;
+const CH7Image& CH7Sprite::img() {
+  static const CH7Image image;
   return image;
 }
 

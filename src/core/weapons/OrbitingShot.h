@@ -3,8 +3,8 @@
 #include "graphics/VectorImage.h"
 #include "weapons/EnemyShot.h"
 
-// A black heptagon of radius 15 whose outline flickers through purples. All orbiting shots share
-// the one image and its colour cycle, which every draw moves on by one.
+// A black heptagon of radius 15 whose outline flickers through purples. All orbiting shots of a
+// game share one colour cycle, kept in the World, which every draw moves on by one.
 class CH7Image : public VectorImage {
  public:
   CH7Image();
@@ -12,12 +12,6 @@ class CH7Image : public VectorImage {
   // Draws in black with the next outline colour of the cycle, whatever colours are given.
   void draw(Canvas& canvas, double x, double y, double rotation, double scale, Colorref pen,
             Colorref brush) const override;
-
-  int get_cycle() const { return cycle; }
-  void set_cycle(int value) { cycle = value; }
-
- private:
-  mutable int cycle = 100;  // 0 to 199
 };
 
 // The orbiting shot: circles the boss in straight legs of 20 frames, each to the next of fourteen
@@ -26,8 +20,7 @@ class CH7Image : public VectorImage {
 // and again, and at last widens for good until the shot leaves the field.
 class CH7Sprite : public EnemyShotSprite {
  public:
-  // Not const: tests set the shared colour cycle.
-  static CH7Image& img();
+  static const CH7Image& img();
   static constexpr int hitsize = 14;
   static constexpr int kMargin = 50;
   static constexpr int kLegFrames = 20;

@@ -5,9 +5,10 @@
 
 #include "game/World.h"
 #include "math/GameMath.h"
+#include "math/Pi.h"
 
 YSPulseImage::YSPulseImage() : VectorImage(8, 0x00FFFF, 0x00C8FF) {
-  for (int i = 0; i < 8; ++i) set_rth(i, 7, i * 3.14159 / 4);
+  for (int i = 0; i < 8; ++i) set_rth(i, 7, i * kPi / 4);
 }
 
 void YSPulseImage::draw(Canvas& canvas, double x, double y, double rotation, double scale,
@@ -18,7 +19,7 @@ void YSPulseImage::draw(Canvas& canvas, double x, double y, double rotation, dou
   comet[0] = {gm::truncate(x - 5 * vx), gm::truncate(y - 5 * vy)};
   const double backwards = gm::atan2(-5 * vy, -5 * vx);
   for (int k = 1; k <= 5; ++k) {
-    const double th = backwards + k * 3.14159 / 3;
+    const double th = backwards + k * kPi / 3;
     comet[static_cast<std::size_t>(k)] = {gm::truncate(x + 10 * gm::cos(th)),
                                           gm::truncate(y + 10 * gm::sin(th))};
   }

@@ -1,6 +1,7 @@
 #include "weapons/StraightLasers.h"
 
 #include "math/GameMath.h"
+#include "math/Pi.h"
 
 StraightLaserSprite::StraightLaserSprite(double startX, double startY, double velocityX,
                                          double velocityY)
@@ -25,7 +26,7 @@ EnemyLLSprite::EnemyLLSprite(double startX, double startY, double velocityX, dou
 void EnemyLLSprite::update() {
   StraightLaserSprite::update();
   // The image's long point faces down at rotation 0; turn it onto the path.
-  angle = gm::atan2(vy, vx) - 1.570795;
+  angle = gm::atan2(vy, vx) - kHalfPi;
 }
 
 void EnemyLLSprite::draw(Canvas& canvas) {

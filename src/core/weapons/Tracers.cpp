@@ -19,7 +19,7 @@ void WhiteTracerSprite::update() {
   StraightLaserSprite::update();
   angle = gm::atan2(vy, vx);
   World& world = World::current();
-  world.requestAdd(world.addosprites, new WhiteTracerTrailSprite(x, y, angle));
+  world.addEffect(new WhiteTracerTrailSprite(x, y, angle));
 }
 
 void WhiteTracerSprite::draw(Canvas& canvas) { img().draw(canvas, x, y, angle, 1.0); }
@@ -47,7 +47,7 @@ void PHSTracerSprite::update() {
   ++age;
   if (age % 2 == 1) {
     World& world = World::current();
-    world.requestAdd(world.addosprites, new PHSTracerTrailSprite(x, y, angle));
+    world.addEffect(new PHSTracerTrailSprite(x, y, angle));
   }
   leaveWhenOutside(kMargin);
 }

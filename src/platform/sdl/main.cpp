@@ -11,15 +11,11 @@
 #include "RasterCanvas.h"
 #include "SdlControlSource.h"
 #include "SdlSystem.h"
+#include "game/PlayField.h"
 #include "game/World.h"
 #include "replay/ReplayPlayer.h"
 
 namespace {
-
-// The client area that the game's 800 by 600 window leaves on Windows once the frame and the
-// caption are taken off: the play field is the same size everywhere.
-constexpr int kClientWidth = 794;
-constexpr int kClientHeight = 571;
 
 int showReplay(const Options& options) {
   std::string error;
@@ -29,29 +25,29 @@ int showReplay(const Options& options) {
     return 2;
   }
   SdlSystem sdl;
-  GameWindow window("Kelvaron", kClientWidth, kClientHeight, options.look);
+  GameWindow window("Kelvaron", kFieldWidth, kFieldHeight, options.look);
   World world;
   ReplayPlayer player(std::move(*replay));
   player.start(world);
-  RasterCanvas canvas(kClientWidth, kClientHeight);
+  RasterCanvas canvas(kFieldWidth, kFieldHeight);
   return runReplay(world, window, canvas, player) ? 0 : 1;
 }
 
 int play(const Options& options) {
   if (!options.replay.empty()) return showReplay(options);
   SdlSystem sdl;
-  GameWindow window("Kelvaron", kClientWidth, kClientHeight, options.look);
+  GameWindow window("Kelvaron", kFieldWidth, kFieldHeight, options.look);
   std::optional<FrameLog> log;
   if (!options.frameLog.empty()) log.emplace(options.frameLog);
 
   SdlControlSource controls;
   World world;
-  world.rc = {0, 0, kClientWidth, kClientHeight};
+  world.rc = {0, 0, kFieldWidth, kFieldHeight};
   world.highscoreFile = highscoreLocationHere();
   world.input.setSource(&controls);
   world.recordReplays = true;
   world.start();
-  RasterCanvas canvas(kClientWidth, kClientHeight);
+  RasterCanvas canvas(kFieldWidth, kFieldHeight);
   runFrames(world, window, canvas, log ? &*log : nullptr, &controls);
   return 0;
 }

@@ -10,6 +10,7 @@
 #include "RasterCanvas.h"
 #include "WebControlSource.h"
 #include "game/Clock.h"
+#include "game/PlayField.h"
 
 class World;
 
@@ -22,8 +23,8 @@ class World;
 // kelvaron-sim gives for the same input, clock start and start level.
 class WebGame {
  public:
-  static constexpr int kWidth = 794;
-  static constexpr int kHeight = 571;
+  static constexpr int kWidth = kFieldWidth;
+  static constexpr int kHeight = kFieldHeight;
 
   WebGame();
   ~WebGame();
