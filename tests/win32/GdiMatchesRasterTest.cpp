@@ -62,10 +62,6 @@ class BothCanvases final : public Canvas {
   const std::array<Canvas*, 2> all_ = {&gdi_, &raster_};
 };
 
-constexpr Colorref kGreen = 0x00FF00;
-constexpr Colorref kRed = 0x0000FF;
-constexpr Colorref kBlue = 0xFF0000;
-
 using Shapes = std::vector<std::vector<Point>>;
 
 const Shapes kStraightEdged = {
