@@ -32,6 +32,7 @@ else()
   set(CPACK_DEBIAN_PACKAGE_SECTION games)
   set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  set(CPACK_DEBIAN_COMPRESSION_TYPE xz)  # as Debian compresses its own
   set(KELVARON_MAINTAINER "The Kelvaron developers <maintainers@users.noreply.c-seed-574974cf.example>"
       CACHE STRING "Maintainer field of the Debian package")
   set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${KELVARON_MAINTAINER})

@@ -8,7 +8,7 @@ set -uo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 sim=$(realpath "$1")
 wine_prefix=$(realpath -m "$2")
-cd "$repo/dist"
+cd "$repo/dist" || exit 1
 
 version=$(sed -n 's/^project(Kelvaron VERSION \([0-9.]*\).*/\1/p' "$repo/CMakeLists.txt")
 deb=kelvaron_${version}_amd64.deb
@@ -68,6 +68,8 @@ check "lintian: no errors (its findings above)" test "$lintian_status" -eq 0
 check "dependencies computed from the program" grep -q libsdl2 <(dpkg-deb -f "$deb" Depends)
 check "desktop-file-validate" desktop-file-validate "$apps"/applications/*.desktop
 check "appstreamcli validate --no-net" appstreamcli validate --no-net "$apps"/metainfo/*.xml
+check "appstreamcli validate-tree: the metainfo's desktop entry is there" \
+  appstreamcli validate-tree --no-net "$root"
 check "--version names the package's version" \
   same "$("$root/usr/games/kelvaron" --version)" "kelvaron $(dpkg-deb -f "$deb" Version)"
 check "--help exits 0" "$root/usr/games/kelvaron" --help
