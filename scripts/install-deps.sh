@@ -11,6 +11,7 @@ packages=(
   xvfb xdotool x11-apps imagemagick python3
   clang libclang-rt-14-dev
   emscripten chromium-headless-shell
+  dpkg-dev lintian appstream desktop-file-utils zip unzip
 )
 # The browser test runs on Node.js and installs its client library with npm; a machine that has
 # them from elsewhere keeps its own.

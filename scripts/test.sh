@@ -2,7 +2,8 @@
 # Builds and runs every test: the optimised build with warnings as errors (unit tests, the headless
 # runner and the real-window test under Xvfb), the browser build tested in headless Chromium, the
 # same tests under AddressSanitizer and UndefinedBehaviorSanitizer, a minute of fuzzing each file
-# loader, and the Windows build under Wine. Also checks the formatting.
+# loader, and the Windows build under Wine. Also checks the formatting, and packs the builds it
+# tested into the downloads and checks those as a packager would.
 # Usage: scripts/test.sh [--no-windows]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -46,3 +47,11 @@ if ((windows)); then
     -DKELVARON_SDL_REPLAY="$PWD/build/ci/window-replay.kvr"
   ctest --preset windows
 fi
+
+step "downloads (dist/), packed from the builds above and checked as a packager would"
+if ((windows)); then
+  scripts/package.sh --linux-build build/ci --web-build build/web --windows-build build/windows
+else
+  scripts/package.sh --linux-build build/ci --web-build build/web --no-windows
+fi
+scripts/check-packages.sh build/ci/tools/sim/kelvaron-sim build/windows/wineprefix

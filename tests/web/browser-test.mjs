@@ -2,8 +2,9 @@
 // same input and clock, keeps its highscore table in local storage as highscores.csv text, refuses
 // a damaged stored table, and runs 100 updates per second of wall time.
 //
-// Usage: node tests/web/browser-test.mjs SITE_DIR KELVARON_SIM [--measure]
+// Usage: node tests/web/browser-test.mjs SITE_DIR KELVARON_SIM [--measure] [--base /PATH/]
 //   --measure  also prints the page's load time and the cost of update + drawing per level
+//   --base     serves the folder under that path only, as a web host may (default /)
 import assert from 'node:assert/strict';
 import {execFileSync} from 'node:child_process';
 import fs from 'node:fs';
@@ -13,21 +14,26 @@ import path from 'node:path';
 import {after, before, test} from 'node:test';
 import puppeteer from 'puppeteer-core';
 
-const [siteDir, simBinary] = process.argv.slice(2).filter((a) => !a.startsWith('--'));
-const measuring = process.argv.includes('--measure');
+const args = process.argv.slice(2);
+const baseAt = args.indexOf('--base');
+const base = baseAt >= 0 ? args.splice(baseAt, 2)[1] : '/';
+const [siteDir, simBinary] = args.filter((a) => !a.startsWith('--'));
+const measuring = args.includes('--measure');
 const browserBinary = process.env.KELVARON_BROWSER || '/usr/bin/chromium-headless-shell';
 const clockStart = 1700000000;
 const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'kelvaron-web-'));
 const storageKey = 'kelvaron.highscores';
 
-// Static files, served cross-origin isolated so that performance.now() is precise enough to time
-// single frames (the page itself needs nothing of a server but the files).
+// Static files under `base` and nothing elsewhere, served cross-origin isolated so that
+// performance.now() is precise enough to time single frames (the page itself needs nothing of a
+// server but the files).
 const types = {'.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm'};
 function serve() {
   const server = http.createServer((request, response) => {
-    const name = path.basename(new URL(request.url, 'http://x').pathname) || 'index.html';
+    const url = new URL(request.url, 'http://x').pathname;
+    const name = url.startsWith(base) ? url.slice(base.length) || 'index.html' : '';
     const file = path.join(siteDir, name);
-    if (!fs.existsSync(file)) return response.writeHead(404).end();
+    if (!/^[\w.-]+$/.test(name) || !fs.existsSync(file)) return response.writeHead(404).end();
     response.writeHead(200, {
       'Content-Type': types[path.extname(name)] || 'application/octet-stream',
       'Cross-Origin-Opener-Policy': 'same-origin',
@@ -119,10 +125,11 @@ let server;
 let browser;
 let page;
 let address;
+const requested = [];
 
 before(async () => {
   server = await serve();
-  address = `http://127.0.0.1:${server.address().port}/`;
+  address = `http://127.0.0.1:${server.address().port}${base}`;
   browser = await puppeteer.launch({
     executablePath: browserBinary,
     headless: 'shell',
@@ -133,6 +140,7 @@ before(async () => {
   page = await browser.newPage();
   await page.emulateTimezone('UTC');  // the title's dates, as the runner prints them with TZ=UTC
   page.on('pageerror', (error) => console.error('page error:', error.message));
+  page.on('request', (request) => requested.push(request.url()));
 });
 
 after(async () => {
@@ -147,6 +155,9 @@ test('the title comes up as the runner draws it, and the game runs 100 updates a
   await waitForTitle(page);
   const loadedAt = await page.evaluate(() => kelvaron.firstFrameAt());
   assert.equal(await differingPixels(page, simulate('title', 1).png), 0);
+  // Everything the page loaded came from its own folder.
+  assert.deepEqual(requested.filter((url) => !url.startsWith(address) && !/^(data|blob):/.test(url)),
+                   []);
 
   // Counted at animation frames, whose time stamp is the one the game's frame ran on.
   const beat = () => page.evaluate(() => new Promise((resolve) => requestAnimationFrame(

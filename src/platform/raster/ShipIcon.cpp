@@ -11,13 +11,17 @@ constexpr double kShipCentreBelowMiddle = 2.5;  // its centre lies below the mid
 constexpr int kMarkerFromSize = 32;             // the hit-point marker swamps smaller icons
 }  // namespace
 
-IconImage drawShipIcon(int size) {
-  RasterCanvas canvas(size, size);
-  canvas.clear();
+void drawShipIconOn(Canvas& canvas, int size) {
   const double scale = size / kShipSpan;
   const PlayerImage ship;
   ship.draw(canvas, size / 2.0, size / 2.0 + kShipCentreBelowMiddle * scale, 0.0, scale, kOwnColor,
             kOwnColor, size < kMarkerFromSize);
+}
+
+IconImage drawShipIcon(int size) {
+  RasterCanvas canvas(size, size);
+  canvas.clear();
+  drawShipIconOn(canvas, size);
   IconImage image{size, {}};
   image.pixels.reserve(static_cast<std::size_t>(size * size));
   for (int y = 0; y < size; ++y) {

@@ -1,12 +1,15 @@
-// kelvaron-icon-png OUTPUT.png SIZE: the game's icon, drawn at build time for the desktop entry.
+// kelvaron-draw-icon OUTPUT SIZE: the game's icon for the desktop, drawn at build time, as a PNG of
+// SIZE x SIZE pixels or, when OUTPUT ends in .svg, as the same polygons in a scalable picture.
 #include <png.h>
 
 #include <cstdio>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "ShipIcon.h"
+#include "SvgCanvas.h"
 
 namespace {
 
@@ -45,16 +48,26 @@ bool writeRgbaPng(const IconImage& icon, const char* path) {
   return true;
 }
 
+bool writeSvg(int size, const std::string& path) {
+  SvgCanvas canvas(size, size);
+  drawShipIconOn(canvas, size);
+  std::ofstream out(path, std::ios::binary);
+  out << canvas.document();
+  return static_cast<bool>(out.flush());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc != 3) {
-    std::fprintf(stderr, "usage: kelvaron-icon-png OUTPUT.png SIZE\n");
+    std::fprintf(stderr, "usage: kelvaron-draw-icon OUTPUT.png|OUTPUT.svg SIZE\n");
     return 2;
   }
+  const std::string output = argv[1];
   const int size = std::stoi(argv[2]);
-  if (!writeRgbaPng(drawShipIcon(size), argv[1])) {
-    std::fprintf(stderr, "kelvaron-icon-png: cannot write %s\n", argv[1]);
+  const bool svg = output.ends_with(".svg");
+  if (!(svg ? writeSvg(size, output) : writeRgbaPng(drawShipIcon(size), output.c_str()))) {
+    std::fprintf(stderr, "kelvaron-draw-icon: cannot write %s\n", argv[1]);
     return 1;
   }
   return 0;
