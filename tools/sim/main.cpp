@@ -118,6 +118,7 @@ int playBack(const std::filesystem::path& file, const SimOptions& options,
 
 int main(int argc, char** argv) {
   CLI::App app{"Runs Kelvaron headless, frame by frame, with a scripted input."};
+  app.set_version_flag("--version", std::string("kelvaron-sim ") + KELVARON_VERSION);
   SimOptions options;
   std::string unfocused;
   std::filesystem::path replay;
@@ -174,7 +175,7 @@ int main(int argc, char** argv) {
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
-    // --help ends well; every other mistake on the command line is status 2.
+    // --help and --version end well; every other mistake on the command line is status 2.
     return app.exit(e) == 0 ? 0 : 2;
   }
   options.recordReplays = !noReplays;
