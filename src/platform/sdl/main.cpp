@@ -1,4 +1,4 @@
-// The Linux program: one window, one frame every 10 ms, the game's core doing all the rest.
+// The Linux program: one window, one game update every 10 ms, the game's core doing all the rest.
 #include <cstdio>
 #include <exception>
 #include <optional>
@@ -21,6 +21,20 @@ namespace {
 constexpr int kClientWidth = 794;
 constexpr int kClientHeight = 571;
 
+// The logs asked for on the command line, and how the loop runs.
+struct Logs {
+  std::optional<FrameLog> updates;
+  std::optional<FrameLog> presents;
+
+  explicit Logs(const Options& options) {
+    if (!options.frameLog.empty()) updates.emplace(options.frameLog);
+    if (!options.presentLog.empty()) presents.emplace(options.presentLog);
+  }
+  LoopOptions loop(const Options& options) {
+    return {options.look.vsync, updates ? &*updates : nullptr, presents ? &*presents : nullptr};
+  }
+};
+
 int showReplay(const Options& options) {
   std::string error;
   auto replay = loadReplay(options.replay, error);
@@ -34,15 +48,15 @@ int showReplay(const Options& options) {
   ReplayPlayer player(std::move(*replay));
   player.start(world);
   RasterCanvas canvas(kClientWidth, kClientHeight);
-  return runReplay(world, window, canvas, player) ? 0 : 1;
+  Logs logs(options);
+  return runReplay(world, window, canvas, player, logs.loop(options)) ? 0 : 1;
 }
 
 int play(const Options& options) {
   if (!options.replay.empty()) return showReplay(options);
   SdlSystem sdl;
   GameWindow window("Kelvaron", kClientWidth, kClientHeight, options.look);
-  std::optional<FrameLog> log;
-  if (!options.frameLog.empty()) log.emplace(options.frameLog);
+  Logs logs(options);
 
   SdlControlSource controls;
   World world;
@@ -52,7 +66,7 @@ int play(const Options& options) {
   world.recordReplays = true;
   world.start();
   RasterCanvas canvas(kClientWidth, kClientHeight);
-  runFrames(world, window, canvas, log ? &*log : nullptr, &controls);
+  runFrames(world, window, canvas, logs.loop(options), &controls);
   return 0;
 }
 
