@@ -61,7 +61,7 @@ class FrameLoop {
         continue;
       }
       for (int i = 0; i < due && !ended_ && !paused_; ++i) runUpdate();
-      if (!ended_) present();
+      present();  // also the last picture of a replay, or the paused one
     }
   }
 
