@@ -29,7 +29,8 @@ std::optional<int> parseOptions(int argc, char** argv, Options& options) {
   app.add_flag("--smooth", options.look.smooth,
                "Scale the picture with linear filtering instead of crisp pixels");
   app.add_flag("--fullscreen", options.look.fullscreen, "Start in desktop fullscreen");
-  app.add_flag("!--no-vsync", options.look.vsync,
+  bool noVsync = false;
+  app.add_flag("--no-vsync", noVsync,
                "Do not wait for the display: one present per game update, 100 a second (the "
                "picture may tear)");
   app.add_option("--frame-log", options.frameLog,
@@ -53,5 +54,6 @@ std::optional<int> parseOptions(int argc, char** argv, Options& options) {
     std::cerr << "kelvaron: " << error.what() << "\n\n" << app.help();
     return kBadCommandLine;
   }
+  options.look.vsync = !noVsync;
   return std::nullopt;
 }
