@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr Colorref kWhite = 0xFFFFFF;
 constexpr Colorref kGrey = 0xC0C0C0;
 constexpr int kLineGap = 8;
 
