@@ -1,16 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <set>
 
 #include "controls/Input.h"
+#include "support/HeldKeys.h"
 
 namespace {
 
 // A platform stand-in: keys held, and joysticks that answer or not.
-class FakeControls : public ControlSource {
+class FakeControls : public HeldKeys {
  public:
-  bool keyHeld(Key key) const override { return keys.count(key) > 0; }
   int joystickDeviceCount() const override { return devices; }
   std::optional<JoystickReading> readJoystick(int id) const override {
     auto it = sticks.find(id);
@@ -18,7 +17,6 @@ class FakeControls : public ControlSource {
     return it->second;
   }
 
-  std::set<Key> keys;
   int devices = 16;
   std::map<int, JoystickReading> sticks;
 };
@@ -41,7 +39,7 @@ TEST_F(InputTest, WithoutJoystickEveryReaderIsItsKey) {
   input.initialize();
   EXPECT_EQ(input.joystickId(), Input::kNoJoystick);
   EXPECT_FALSE(input.up() || input.down() || input.left() || input.right());
-  controls.keys = {Key::Up, Key::Right, Key::Z, Key::Space};
+  controls.held = {Key::Up, Key::Right, Key::Z, Key::Space};
   EXPECT_TRUE(input.up());
   EXPECT_FALSE(input.down());
   EXPECT_FALSE(input.left());
@@ -107,7 +105,7 @@ TEST_F(InputTest, KeyAndStickPointingApartBothRead) {
   stickAt(32767, 32767);
   input.initialize();
   stickAt(60000, 32767);
-  controls.keys = {Key::Left};
+  controls.held = {Key::Left};
   EXPECT_TRUE(input.left());
   EXPECT_TRUE(input.right());
 }
@@ -131,6 +129,6 @@ TEST_F(InputTest, AStickThatStopsAnsweringFallsBackToTheKeyboard) {
   input.initialize();
   controls.sticks.clear();
   EXPECT_FALSE(input.up());
-  controls.keys = {Key::Up};
+  controls.held = {Key::Up};
   EXPECT_TRUE(input.up());
 }

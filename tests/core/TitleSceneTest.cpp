@@ -1,38 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <set>
-
-#include "controls/ControlSource.h"
-#include "game/World.h"
 #include "shell/TitleScene.h"
-#include "support/RecordingCanvas.h"
+#include "support/LevelRun.h"
 
 namespace {
 
-class HeldKeys : public ControlSource {
- public:
-  bool keyHeld(Key key) const override { return keys.count(key) > 0; }
-  int joystickDeviceCount() const override { return 0; }
-  std::optional<JoystickReading> readJoystick(int) const override { return std::nullopt; }
-  std::set<Key> keys;
-};
-
-class TitleSceneTest : public ::testing::Test {
+// The title as the program starts it, a frame at a time with the keys given.
+class TitleSceneTest : public ::testing::Test, public LevelRun {
  protected:
-  TitleSceneTest() {
-    world.input.setSource(&controls);
-    world.windowfront = true;
+  void frame(std::set<Key> held) {
+    keys.held = std::move(held);
+    LevelRun::frame();
   }
-
-  void frame(std::set<Key> keys) {
-    controls.keys = std::move(keys);
-    canvas.clear();
-    update(world, canvas);
-  }
-
-  World world;
-  HeldKeys controls;
-  RecordingCanvas canvas;
 };
 
 }  // namespace
@@ -93,15 +72,12 @@ TEST_F(TitleSceneTest, ChoicesSwitchTheBridgeFromTheNextFrame) {
   // The rest of the choosing frame is still the title.
   EXPECT_NE(canvas.findText("Kelvaron"), nullptr);
 
-  World other;
-  other.input.setSource(&controls);
-  other.windowfront = true;
-  other.selected = 1;
-  controls.keys = {Key::Z};
-  RecordingCanvas c;
-  update(other, c);
-  EXPECT_EQ(other.UB.get_nowlevel(), 5);
-  EXPECT_EQ(other.UB.scene, &updategame);
+  LevelRun other;
+  other.world.selected = 1;
+  other.hold(Key::Z);
+  other.frame();
+  EXPECT_EQ(other.world.UB.get_nowlevel(), 5);
+  EXPECT_EQ(other.world.UB.scene, &updategame);
 }
 
 TEST_F(TitleSceneTest, QuitClosesTheWindow) {

@@ -43,7 +43,7 @@ TEST_F(Level4Game, WonLevelLeadsOnToLevel5WithoutTheSatellites) {
   enterLevel4();
   frames(600);  // the satellites in the middle of the timetable, shots everywhere
   ASSERT_TRUE(world.es->damage(world.es->get_life()));
-  for (int n = 0; currentScreen(world) == GameScreen::fight && n < 1000; ++n) frame();
+  framesWhile([&] { return currentScreen(world) == GameScreen::fight; }, 1000);
   ASSERT_EQ(currentScreen(world), GameScreen::levelcleared);
   EXPECT_EQ(satellites(), 8);  // dead, unseen, still in the list
   hold(Key::Space);
@@ -64,7 +64,7 @@ TEST_F(Level4Game, GameOverThenNewGameOrContinueStartsWithoutTheSatellites) {
        {Case{"New Game", 0, 1, "Enemy5Sprite"}, Case{"Continue", 1, 5, "Enemy9Sprite"}}) {
     SCOPED_TRACE(c.entry);
     enterLevel4();
-    for (int n = 0; currentScreen(world) == GameScreen::fight && n < 50000; ++n) frame();
+    framesWhile([&] { return currentScreen(world) == GameScreen::fight; });
     ASSERT_EQ(currentScreen(world), GameScreen::gameover);
     hold(Key::Space);
     frame();
@@ -72,12 +72,7 @@ TEST_F(Level4Game, GameOverThenNewGameOrContinueStartsWithoutTheSatellites) {
     ASSERT_EQ(currentScreen(world), GameScreen::title);
     EXPECT_EQ(satellites(), 8);  // the lists keep what the game left until the next one starts
     world.selected = 0;
-    for (int i = 0; i < c.downs; ++i) {
-      hold(Key::Down);
-      frame();
-      release(Key::Down);
-      frame();
-    }
+    for (int i = 0; i < c.downs; ++i) press(Key::Down);
     hold(Key::Z);
     frame();
     release(Key::Z);
