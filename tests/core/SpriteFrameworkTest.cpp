@@ -101,29 +101,6 @@ TEST(Stack, RefusesThePushBeyondItsCapacityAndPopsLastFirst) {
   EXPECT_EQ(empty.size(), 0);
 }
 
-TEST(DeferredRequests, CommitOrderGivesRequestOrderAtTheFrontAndReverseAtTheBack) {
-  SpriteList front;
-  SpriteList back;
-  std::vector<Sprite*> requested[2];
-  for (int pass = 0; pass < 2; ++pass) {
-    Stack<MySprite*> requests(300);
-    for (int i = 0; i < 3; ++i) {
-      auto* sprite = new Probe;
-      requested[pass].push_back(sprite);
-      requests.push(sprite);
-    }
-    for (MySprite* s = nullptr; requests.pop(s);) {
-      if (pass == 0)
-        front.push_first(s);
-      else
-        back.push_last(s);
-    }
-  }
-  EXPECT_EQ(order(front), requested[0]);
-  std::vector<Sprite*> reversed(requested[1].rbegin(), requested[1].rend());
-  EXPECT_EQ(order(back), reversed);
-}
-
 TEST(DeferredRequests, AnAddRefusedByAFullStackDeletesTheSprite) {
   World world;
   int destroyed = 0;
