@@ -52,24 +52,6 @@ class Enemy7 : public ::testing::Test {
 
 }  // namespace
 
-TEST(Enemy7Image, FoldedBladeIsATriangleUnfoldedASpokeAndOutOfRangeAsksAreHarmless) {
-  Enemy7Image blade(50.0, 0.0, 0x0000FF, 0xFF0000);
-  const auto p = blade.outline(0, 0, 0, 1, false);
-  EXPECT_EQ(p[1], (Point{50, 0}));
-  EXPECT_EQ(p[2], (Point{31, 39}));
-  EXPECT_LE(std::abs(p[3].x) + std::abs(p[3].y), 1);  // back at the apex, up to truncation
-  for (int i : {5, -1}) EXPECT_EQ(blade.get_other_th(i), 0.0) << i;
-  for (int i : {0, 13, -1}) {
-    EXPECT_EQ(pointOf(blade, i, 1.3, 2.0, 10.5, -3.25), std::pair(10.5, -3.25)) << i;
-  }
-  blade.unfold(100);
-  for (double th : {0.0, 0.7, -2.5}) {
-    const auto [x, y] = pointOf(blade, 6, th, 1.0);
-    EXPECT_NEAR(std::hypot(x, y), 286.7769185950292, 1e-9);
-    EXPECT_NEAR(std::atan2(y, x), th, 1e-12);
-  }
-}
-
 // Every point the blade reports lies where its drawing puts it, up to one pixel per truncation on
 // the way there; the drawing is the outline and five spoke triangles in the given or own colours.
 // Mirrored, every point is the reflection of the plain blade's point about the line through the
