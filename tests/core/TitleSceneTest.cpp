@@ -80,23 +80,6 @@ TEST_F(TitleSceneTest, QuitClosesTheWindow) {
   EXPECT_TRUE(world.windowDestroyed());
 }
 
-TEST_F(TitleSceneTest, TenRowsBestFirstWithEmptySlotsAsDashes) {
-  world.highscores.record(500, -1, 0);
-  world.highscores.record(1234567, 2, 1700000000);
-  frame({});
-  std::vector<DrawCall> rows;
-  for (const DrawCall& call : canvas.ofKind(DrawCall::Kind::Text)) {
-    if (call.points[0].y >= 210 && call.points[0].x >= 420) rows.push_back(call);
-  }
-  ASSERT_EQ(rows.size(), 30u);
-  EXPECT_EQ(rows[0].text, " 1,234,567");
-  EXPECT_EQ(rows[1].text, "  2");
-  EXPECT_EQ(rows[3].text, "   000,500");
-  EXPECT_EQ(rows[3].points[0], (Point{420, 240}));
-  EXPECT_EQ(rows[6].text, "-");
-  EXPECT_EQ(rows[29].points[0], (Point{645, 480}));
-}
-
 TEST(HighscoreRowText, FormatsScoresLivesAndDates) {
   auto row = [](int score, int lives, std::int64_t date) {
     return formatHighscoreRow(Highscore{score, lives, date});

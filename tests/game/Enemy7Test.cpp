@@ -52,24 +52,21 @@ class Enemy7 : public ::testing::Test {
 
 }  // namespace
 
-// Every point the blade reports lies where its drawing puts it, up to one pixel per truncation on
-// the way there; the drawing is the outline and five spoke triangles in the given or own colours.
-// Mirrored, every point is the reflection of the plain blade's point about the line through the
-// drawing point half the apex angle on from the blade's turn.
+// Every point the blade reports (the spoke tips fire from them) lies where its drawing puts it, up
+// to one pixel per truncation on the way there. Mirrored, every point is the reflection of the
+// plain blade's point about the line through the drawing point half the apex angle on from the
+// blade's turn.
 TEST(Enemy7Image, ReportedPointsAreTheDrawnPointsInEveryFoldAndMirror) {
   struct Case {
     int unfold;
     double firstTh, th, scale;
     bool invert;
-    Colorref pen, brush, drawnPen, drawnBrush;
   };
-  const Case cases[] = {
-      {0, 0.0, 0.0, 1.0, false, kOwnColor, kOwnColor, 0x0000FF, 0xFF0000},
-      {37, 0.3, 1.1, 1.0, true, 0x123456, kOwnColor, 0x123456, 0xFF0000},
-      {37, 0.3, -2.8, 1.0, true, kOwnColor, kOwnColor, 0x0000FF, 0xFF0000},
-      {100, -2.0, 2.9, 2.0, false, kOwnColor, 0x654321, 0x0000FF, 0x654321},
-      {130, 5.0, -0.4, 1.0, true, kOwnColor, kOwnColor, 0x0000FF, 0xFF0000},
-  };
+  const Case cases[] = {{0, 0.0, 0.0, 1.0, false},
+                        {37, 0.3, 1.1, 1.0, true},
+                        {37, 0.3, -2.8, 1.0, true},
+                        {100, -2.0, 2.9, 2.0, false},
+                        {130, 5.0, -0.4, 1.0, true}};
   for (const Case& c : cases) {
     SCOPED_TRACE("unfold " + std::to_string(c.unfold) + ", turned " + std::to_string(c.th));
     Enemy7Image blade(50.0, c.firstTh, 0x0000FF, 0xFF0000);
@@ -77,7 +74,7 @@ TEST(Enemy7Image, ReportedPointsAreTheDrawnPointsInEveryFoldAndMirror) {
     Enemy7Image plain = blade;
     blade.set_invertpts(c.invert);
     RecordingCanvas canvas;
-    blade.draw(canvas, 300.7, 200.2, c.th, c.scale, c.pen, c.brush);
+    blade.draw(canvas, 300.7, 200.2, c.th, c.scale, kOwnColor, kOwnColor);
     ASSERT_EQ(canvas.calls.size(), 6u);
     const std::vector<Point>& drawn = canvas.calls[0].points;
     ASSERT_EQ(drawn.size(), 13u);
@@ -97,10 +94,6 @@ TEST(Enemy7Image, ReportedPointsAreTheDrawnPointsInEveryFoldAndMirror) {
     for (std::size_t j = 0; j < 5; ++j) {
       EXPECT_EQ(canvas.calls[j + 1].points,
                 (std::vector<Point>{drawn[j], drawn[j + 1], drawn[12 - j]}));
-    }
-    for (const DrawCall& call : canvas.calls) {
-      EXPECT_EQ(call.pen, c.drawnPen);
-      EXPECT_EQ(call.brush, c.drawnBrush);
     }
   }
 }

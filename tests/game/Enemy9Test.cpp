@@ -108,20 +108,3 @@ TEST(Enemy9Image, UnfoldArmTakesTargetsFrom0To100OneByOneForArms0To8) {
     }
   }
 }
-
-TEST(Enemy9ArmImage, UnfoldSetsWholePixelLengthsAndMinusOneKeepsASegment) {
-  struct Step {
-    int inner, outer;
-    double innerTip, outerTip;
-  };
-  const Step steps[] = {{100, 100, 70, 140}, {-1, -1, 70, 140}, {50, -1, 35, 105},
-                        {101, 0, 35, 105},   {-1, 30, 35, 56},  {-1, -2, 35, 56},
-                        {3, 3, 2, 4},        {0, 0, 0, 0}};
-  Enemy9ArmImage arm;
-  for (const Step& step : steps) {
-    SCOPED_TRACE("unfold(" + std::to_string(step.inner) + ", " + std::to_string(step.outer) + ")");
-    arm.unfold(step.inner, step.outer);
-    EXPECT_NEAR(tipX(arm.get_inner()), step.innerTip, 1e-9);
-    EXPECT_NEAR(arm.reach(), step.outerTip, 1e-9);
-  }
-}

@@ -98,16 +98,6 @@ TEST_F(SimRunnerTest, PngOfTheLastFrameIsWritten) {
   EXPECT_FALSE(fs::exists(dir / "frame-000002.png"));
 }
 
-TEST_F(SimRunnerTest, StartLevelSetsUpTheLevelAsTheTitleWould) {
-  SimOptions options;
-  options.frames = 1;
-  options.startLevel = 3;
-  auto runner = run("", options);
-  EXPECT_EQ(runner->world().UB.get_nowlevel(), 3);
-  EXPECT_EQ(runner->world().lifecount, 2);
-  EXPECT_EQ(runner->world().bombcount, 2);
-}
-
 // Line k of the trace is the state after k frames, without the table, with the generator's state
 // and the shots by class; writing it changes nothing in the game.
 TEST_F(SimRunnerTest, TraceHasALinePerFrameThatIsTheStateAfterThatFrame) {
