@@ -2,7 +2,6 @@
 
 #include "game/World.h"
 #include "sprites/HitTest.h"
-#include "sprites/SpriteList.h"
 #include "sprites/Stack.h"
 
 namespace {
@@ -28,46 +27,7 @@ class Probe : public MyHitSprite {
   int hit_;
 };
 
-std::vector<Sprite*> order(const SpriteList& list) {
-  std::vector<Sprite*> sprites;
-  for (SpriteNode* node = list.get_first(); node; node = node->get_next())
-    sprites.push_back(node->get_vec());
-  return sprites;
-}
-
 }  // namespace
-
-TEST(SpriteList, RemovingTheOnlyEntryEmptiesTheListEachWay) {
-  int destroyed = 0;
-  for (int way = 0; way < 3; ++way) {
-    SpriteList list;
-    Sprite* only = list.push_first(new Probe(&destroyed))->get_vec();
-    if (way == 0) list.delete_first();
-    if (way == 1) list.delete_last();
-    if (way == 2) list.delete_sprite(only);
-    EXPECT_EQ(list.get_count(), 0);
-    EXPECT_EQ(list.get_first(), nullptr);
-    EXPECT_EQ(list.get_last(), nullptr);
-    list.delete_first();  // harmless on an empty list
-    list.delete_last();
-  }
-  EXPECT_EQ(destroyed, 3);
-}
-
-TEST(SpriteList, DeletingFromTheMiddleRelinksTheNeighbours) {
-  int destroyed = 0;
-  SpriteList list;
-  Sprite* a = list.push_last(new Probe(&destroyed))->get_vec();
-  Sprite* b = list.push_last(new Probe(&destroyed))->get_vec();
-  Sprite* c = list.push_last(new Probe(&destroyed))->get_vec();
-  list.delete_sprite(b);
-  EXPECT_EQ(order(list), (std::vector<Sprite*>{a, c}));
-  EXPECT_EQ(list.get_last()->get_vec(), c);
-  Probe stranger;
-  list.delete_sprite(&stranger);  // not in the list: nothing happens
-  EXPECT_EQ(list.get_count(), 2);
-  EXPECT_EQ(destroyed, 1);
-}
 
 TEST(Stack, RefusesThePushBeyondItsCapacityAndPopsLastFirst) {
   Stack<int> stack(300);

@@ -87,24 +87,3 @@ TEST_F(Enemy9, ScriptUnfoldsTheArmsAndLightsTheCellsOnTheFrameCounter) {
   }
   EXPECT_EQ(boss.get_count(), 2000);
 }
-
-TEST(Enemy9Image, UnfoldArmTakesTargetsFrom0To100OneByOneForArms0To8) {
-  struct Case {
-    int arm, inner, outer;
-    int changedArm, innerTarget, outerTarget;
-  };
-  const Case cases[] = {{9, 100, 100, -1, 0, 0},  {-1, 100, 100, -1, 0, 0}, {0, 101, 0, 0, 50, 0},
-                        {8, 100, -1, 8, 100, 50}, {3, -1, 101, -1, 0, 0},   {4, 0, 100, 4, 0, 100}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE("unfoldArm(" + std::to_string(c.arm) + ", " + std::to_string(c.inner) + ", " +
-                 std::to_string(c.outer) + ")");
-    Enemy9Image image;
-    for (int arm = 0; arm < 9; ++arm) image.unfoldArm(arm, 50, 50);
-    image.unfoldArm(c.arm, c.inner, c.outer);
-    for (int arm = 0; arm < 9; ++arm) {
-      const bool changed = arm == c.changedArm;
-      EXPECT_EQ(image.inner_position(arm).target, changed ? c.innerTarget : 50) << arm;
-      EXPECT_EQ(image.outer_position(arm).target, changed ? c.outerTarget : 50) << arm;
-    }
-  }
-}
