@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <tuple>
+#include <vector>
 
 #include "game/Highscores.h"
 #include "game/World.h"
@@ -21,11 +23,6 @@ class HighscoreFileTest : public ::testing::Test {
     table.load(file);
     return table;
   }
-  static std::vector<int> scores(const HighscoreTable& table) {
-    std::vector<int> result;
-    for (const Highscore& h : table.all()) result.push_back(h.score);
-    return result;
-  }
 
   ScratchDirectory scratch;
   const fs::path& dir = scratch.path();
@@ -34,47 +31,39 @@ class HighscoreFileTest : public ::testing::Test {
 
 }  // namespace
 
-// Whatever the file holds, the table has ten slots: the good lines in file order, then empty
-// slots (score -1, lives 0, date 0). A damaged or over-long line is skipped alone; a line may have
+// Whatever the file holds, the table has ten slots: the good lines best first, then empty slots
+// (score -1, lives 0, date 0). A damaged or over-long line is skipped alone; a line may have
 // spaces after its commas, a CRLF ending or none at all; lines after the tenth are ignored.
 TEST_F(HighscoreFileTest, LoadsTheGoodLinesAndEmptySlotsForTheRest) {
+  using Row = std::tuple<int, int, std::int64_t>;
+  const Row first{500, -1, 1700000000};
+  const Row second{400, 2, 1700000001};
   std::string twelve;
-  for (int i = 1; i <= 12; ++i) twelve += std::to_string(i * 100) + ",0,0\n";
+  std::vector<Row> bestTen;
+  for (int i = 12; i >= 1; --i) twelve = std::to_string(i * 100) + ",0,0\n" + twelve;
+  for (int i = 10; i >= 1; --i) bestTen.emplace_back(i * 100, 0, 0);
   const std::string longest = "1," + std::string(35, '0') + "7,1700000000";  // 49 characters
-  const std::pair<const char*, std::string> cases[] = {
-      {"missing", ""},
-      {"short", "500,-1,1700000000\n400,2,1700000001\n"},
-      {"damaged", "\nhello\n1,2\n99999999999,1,1\n1,2,3,4\n12,x,3\n500,-1,1700000000\n"},
-      {"over-long", "500,-1,1700000000\n" + std::string(60, '9') + "\n400,2,1700000001\n"},
-      {"CRLF and spaces", "500, -1, 1700000000\r\n400,2,1700000001\r\n"},
-      {"no last line feed", "500,-1,1700000000\n" + longest + "\n400,2,1700000001"},
-      {"twelve lines", twelve},
+  const std::tuple<const char*, std::string, std::vector<Row>> cases[] = {
+      {"missing", "", {}},
+      {"short", "500,-1,1700000000\n400,2,1700000001\n", {first, second}},
+      {"damaged", "\nhello\n1,2\n99999999999,1,1\n1,2,3,4\n12,x,3\n500,-1,1700000000\n", {first}},
+      {"over-long",
+       "500,-1,1700000000\n" + std::string(60, '9') + "\n400,2,1700000001\n",
+       {first, second}},
+      {"CRLF and spaces", "500, -1, 1700000000\r\n400,2,1700000001\r\n", {first, second}},
+      {"no last line feed",
+       "500,-1,1700000000\n" + longest + "\n400,2,1700000001",
+       {first, second, {1, 7, 1700000000}}},
+      {"twelve lines", twelve, bestTen},
   };
-  for (const auto& [what, text] : cases) {
+  for (const auto& [what, text, rows] : cases) {
     SCOPED_TRACE(what);
-    if (std::string(what) != "missing") write(text);
-    const HighscoreTable table = loaded();
-    ASSERT_EQ(table.size(), 10u);
-    std::vector<Highscore> good;
-    for (const Highscore& h : table.all()) {
-      if (h.score >= 0) good.push_back(h);
-      EXPECT_TRUE(h.score >= 0 || (h.lives == 0 && h.date == 0));
-    }
-    if (std::string(what) == "twelve lines") {
-      EXPECT_EQ(scores(table),
-                (std::vector<int>{1000, 900, 800, 700, 600, 500, 400, 300, 200, 100}));
-    } else if (std::string(what) == "no last line feed") {
-      EXPECT_EQ(table.all()[1].score, 400);
-      EXPECT_EQ(table.all()[2].lives, 7);
-    } else if (!good.empty()) {
-      EXPECT_EQ(good[0].score, 500);
-      EXPECT_EQ(good[0].lives, -1);
-      EXPECT_EQ(good[0].date, 1700000000);
-      EXPECT_EQ(good.size(), std::string(what) == "damaged" ? 1u : 2u);
-      if (good.size() > 1) {
-        EXPECT_EQ(good[1].date, 1700000001);
-      }
-    }
+    if (!text.empty()) write(text);
+    std::vector<Row> loadedRows;
+    for (const Highscore& h : loaded().all()) loadedRows.emplace_back(h.score, h.lives, h.date);
+    std::vector<Row> expected = rows;
+    expected.resize(10, Row{-1, 0, 0});
+    EXPECT_EQ(loadedRows, expected);
   }
   ASSERT_TRUE(HighscoreTable().save(file));
   EXPECT_EQ(read(), "");  // an empty table saves no lines

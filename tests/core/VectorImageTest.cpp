@@ -34,18 +34,6 @@ TEST(VectorImage, RotationScaleAndTruncationTowardZero) {
   EXPECT_EQ(drawn(image, 0, 1)[2], (Point{-10, 0}));
 }
 
-TEST(VectorImage, IndicesOutsideThePolygonAreIgnored) {
-  OnePoint image;
-  image.set_xy(-1, 5, 5);
-  image.set_rth(3, 5, 5);
-  EXPECT_EQ(drawn(image, 0, 1)[0], (Point{0, -10}));
-  double x = 7;
-  double y = 7;
-  image.get_xy(3, 0, 1, &x, &y);
-  EXPECT_EQ(x, 0);
-  EXPECT_EQ(y, 0);
-}
-
 // A position gone NaN is a fault upstream; debug builds stop before it reaches the canvas.
 TEST(VectorImageDeathTest, NonFiniteDrawingArgumentsStopDebugBuilds) {
   OnePoint image;
