@@ -40,16 +40,6 @@ class SimRunnerTest : public ::testing::Test {
     return lines;
   }
 
-  // The trace of a fight started at `level`, one line per frame.
-  std::vector<nlohmann::json> traceOf(int level, int frames) {
-    SimOptions options;
-    options.startLevel = level;
-    options.frames = frames;
-    options.trace = dir / "trace.jsonl";
-    run("", options);
-    return readTrace(options.trace);
-  }
-
   ScratchDirectory scratch;
   const fs::path& dir = scratch.path();
   fs::path previous = fs::current_path();
@@ -131,23 +121,7 @@ TEST_F(SimRunnerTest, TraceHasALinePerFrameThatIsTheStateAfterThatFrame) {
   EXPECT_EQ(line, expected);
 }
 
-// The bosses of levels 3 to 5 add their own fields: the wheel's velocity, aim, shot timer, hit
-// radius and attack phase; the satellites in children order; the arms and the cells.
-TEST_F(SimRunnerTest, BossesWriteTheirOwnFields) {
-  const std::pair<int, std::vector<const char*>> cases[] = {
-      {3, {"state", "normalstate", "hitsize", "subcount", "aimangle", "vx", "vy"}},
-      {4, {"satellites"}},
-      {5, {"arms", "cells"}}};
-  for (const auto& [level, fields] : cases) {
-    const nlohmann::json boss = traceOf(level, 1).back()["boss"];
-    for (const char* field : fields) EXPECT_TRUE(boss.contains(field)) << level << " " << field;
-    if (level == 4) {
-      EXPECT_EQ(boss["satellites"][0]["x"], 397 + 32.0);  // on the ring
-    }
-  }
-}
-
-// A satellite already gone is written as null.
+// The level-4 boss writes its satellites in children order, a satellite already gone as null.
 TEST_F(SimRunnerTest, ASatelliteGoneIsNull) {
   World world;
   Enemy8Sprite boss(400, 180);
