@@ -63,6 +63,30 @@ TEST_P(GoldenReplay, PlaysBackExactlyToItsRecordedEnd) {
   EXPECT_EQ(listed, ranked);
 }
 
+// A rule changed during playback (one point added to the score after a frame) is found at the first
+// checkpoint after it, or at the final one after the last frame, naming the score alone.
+TEST(GoldenReplayDesync, AChangedRuleIsFoundAtTheFirstCheckpointAfterIt) {
+  struct Case {
+    std::int64_t nudgedAfter;  // frames are counted from 0
+    std::uint32_t frame;
+    bool final;
+  };
+  for (const Case c : {Case{0, 100, false}, Case{1234, 1300, false}, Case{1665, 1666, true}}) {
+    std::string error;
+    auto replay = loadReplay(kGolden / "level1.kvr", error);
+    ASSERT_TRUE(replay) << error;
+    SimOptions options;
+    options.recordReplays = false;
+    options.nudgeScoreAfter = c.nudgedAfter;
+    SimRunner runner(options, std::move(*replay));
+    ASSERT_TRUE(runner.run(error)) << error;
+    ASSERT_TRUE(runner.desync()) << c.nudgedAfter;
+    EXPECT_EQ(runner.desync()->frame, c.frame);
+    EXPECT_EQ(runner.desync()->final, c.final);
+    EXPECT_EQ(runner.desync()->fields, std::vector<std::string>{"score"});
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(, GoldenReplay, ::testing::ValuesIn(goldenNames()), [](const auto& info) {
   std::string name = info.param;
   std::replace(name.begin(), name.end(), '-', '_');
