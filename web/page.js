@@ -96,8 +96,10 @@ function setUpIntro() {
   document.getElementById('play').addEventListener('click', focusGame);
   document.getElementById('help').addEventListener('click', () => { intro.hidden = false; });
   document.getElementById('screen').addEventListener('click', focusGame);
+  // Enter (and Escape on the card) brings the focus to the game.
   window.addEventListener('keydown', (event) => {
-    if (!intro.hidden && (event.key == 'Enter' || event.key == 'Escape')) focusGame();
+    if (event.key == 'Enter' && !event.altKey) focusGame();
+    if (event.key == 'Escape' && !intro.hidden) focusGame();
   });
 }
 
@@ -109,7 +111,9 @@ function toggleFullscreen() {
   } else if (stage.requestFullscreen) {
     stage.requestFullscreen({navigationUI: 'hide'}).then(() => {
       // Landscape is the playing orientation, where the browser lets a page choose.
-      if (screen.orientation && screen.orientation.lock) screen.orientation.lock('landscape').catch(() => {});
+      if (screen.orientation && screen.orientation.lock) {
+        screen.orientation.lock('landscape').catch(() => {});
+      }
     }).catch(() => {});
   }
   document.getElementById('screen').focus();

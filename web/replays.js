@@ -9,7 +9,9 @@ function openReplays() {
   if (!openReplays.db) {
     openReplays.db = new Promise((resolve, reject) => {
       const request = indexedDB.open('kelvaron', 1);
-      request.onupgradeneeded = () => request.result.createObjectStore('replays', {autoIncrement: true});
+      request.onupgradeneeded = () => {
+        request.result.createObjectStore('replays', {autoIncrement: true});
+      };
       request.onsuccess = () => resolve(request.result);
       request.onerror = () => reject(request.error);
     });

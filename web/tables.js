@@ -19,16 +19,20 @@ function downloadFile(name, blob) {
 // Module.onStoredTableAside is called by the game at start when the stored table had lines it
 // could not read.
 Module.onStoredTableAside = (records, skipped) => {
+  // An earlier text kept aside stays; a different one goes under the next free number.
+  let key = tableAsideKey;
   try {
     const text = localStorage.getItem(tableKey);
-    if (text != null && localStorage.getItem(tableAsideKey) == null) {
-      localStorage.setItem(tableAsideKey, text);
+    for (let n = 2; localStorage.getItem(key) != null && localStorage.getItem(key) != text; ++n) {
+      key = `${tableAsideKey}.${n}`;
     }
+    if (text != null) localStorage.setItem(key, text);
   } catch (refused) {
   }
-  showMessage(`The stored highscore table had ${skipped} unreadable line${skipped == 1 ? '' : 's'}` +
-              ` (${records} record${records == 1 ? '' : 's'} kept); the stored text is kept aside` +
-              ` as "${tableAsideKey}" in this site's local storage.`, 12);
+  const lines = `${skipped} unreadable line${skipped == 1 ? '' : 's'}`;
+  const kept = `${records} record${records == 1 ? '' : 's'} kept`;
+  showMessage(`The stored highscore table had ${lines} (${kept}); the stored text is kept aside ` +
+              `as "${key}" in this site's local storage.`, 12);
 };
 
 async function loadTableFile(file) {

@@ -36,7 +36,9 @@ function holdTouchButtons() {
 }
 
 // Play-field pixels per CSS pixel of the fitted canvas.
-function fieldScale() { return 794 / document.getElementById('screen').getBoundingClientRect().width; }
+function fieldScale() {
+  return fieldWidth / document.getElementById('screen').getBoundingClientRect().width;
+}
 
 // The title menu's entry under a point of the page, or null: the entries stand at y 200, 250 and
 // 300 of the play field, the frame round the selected one spans y -4 to +22 of it.

@@ -224,6 +224,9 @@ test('a damaged stored table is refused: the title shows an empty table and the 
   await waitForTitle(page);
   assert.equal(await differingPixels(page, simulate('damaged', 1, [], damaged).png), 0);
   assert.equal(await differingPixels(page, simulate('empty', 1).png), 0);
+  // The stored text is kept aside, not lost.
+  assert.equal(await page.evaluate(() => localStorage.getItem('kelvaron.highscores.unreadable')),
+               damaged);
 
   await page.keyboard.down('ArrowDown');
   const moved = simulate('moved', 1, [[0, ['down']]]).png;
