@@ -107,6 +107,16 @@ function onTouchUp(event) {
   holdTouchButtons();
 }
 
+// Browsers announce a gamepad only once, so while the overlay is up its buttons are watched: a
+// gamepad in use hides the overlay as a key does.
+function watchGamepads() {
+  if (touchState.shown && navigator.getGamepads) {
+    const pads = [...navigator.getGamepads()].filter((pad) => pad);
+    if (pads.some((pad) => pad.buttons.some((button) => button.pressed))) showTouch(false);
+  }
+  requestAnimationFrame(watchGamepads);
+}
+
 function setUpTouch() {
   const overlay = document.getElementById('touch');
   const stage = document.getElementById('stage');
@@ -116,6 +126,7 @@ function setUpTouch() {
   }, {capture: true});
   window.addEventListener('keydown', () => showTouch(false), {capture: true});
   window.addEventListener('gamepadconnected', () => showTouch(false));
+  requestAnimationFrame(watchGamepads);
   overlay.addEventListener('pointerdown', onTouchDown);
   overlay.addEventListener('pointermove', onTouchMove);
   overlay.addEventListener('pointerup', onTouchUp);

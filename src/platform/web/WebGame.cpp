@@ -132,6 +132,7 @@ std::string WebGame::playReplay(const std::string& bytes) {
   std::optional<ReplayFile> replay = decodeReplay(bytes, error);
   if (!replay) return error.empty() ? "not a replay" : error;
   paused_ = false;
+  scriptClock_.reset();  // a replay plays at the game's pace, and real play follows it
   world_.reset();
   player_.reset();
   world_ = std::make_unique<World>();
@@ -147,6 +148,7 @@ void WebGame::replayFrame() {
   update(*world_, canvas_);
   player_->afterFrame(*world_);
   ++updates_;
+  // Marked where and as the Linux program marks a replay.
   canvas_.text(world_->rc.right - 64, world_->rc.bottom - 26, "REPLAY", 0x00FFFF);
   if (player_->finished() || world_->windowDestroyed()) stopReplay();
 }

@@ -1,6 +1,6 @@
 // The browser program: the page's animation frames drive the game, its key, focus and gamepad
 // events feed the controls, P, Escape and a hidden page pause a fight; the functions below are what
-// the page's script calls.
+// the page's scripts call (its touch overlay, highscore files and replays among them).
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
