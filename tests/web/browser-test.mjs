@@ -376,6 +376,10 @@ test('on a phone, touch alone starts a game, moves the ship and holds fire', asy
       assert.ok(fire.y > canvas.bottom, 'portrait: the controls below it');
     }
     console.log(`# ${width} x ${height}: the ship moved ${latency} frame(s) after the touch`);
+
+    // A key takes over from the touch controls.
+    await phone.keyboard.press('ArrowLeft');
+    assert.equal(await phone.evaluate(() => document.getElementById('touch').hidden), true);
     await phone.close();
   }
 });
