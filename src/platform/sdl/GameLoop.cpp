@@ -10,6 +10,7 @@
 #include "GameWindow.h"
 #include "LoopEvents.h"
 #include "PauseScreen.h"
+#include "ReplayMark.h"
 #include "RasterCanvas.h"
 #include "SdlControlSource.h"
 #include "SleepUntil.h"
@@ -122,10 +123,6 @@ class FrameLoop {
   bool ended_ = false;
 };
 
-void drawReplayMark(Canvas& canvas, const World& world) {
-  canvas.text(world.rc.right - 64, world.rc.bottom - 26, "REPLAY", 0x00FFFF);
-}
-
 }  // namespace
 
 void runFrames(World& world, GameWindow& window, RasterCanvas& canvas, const LoopOptions& options,
@@ -155,7 +152,7 @@ bool runReplay(World& world, GameWindow& window, RasterCanvas& canvas, ReplayPla
     canvas.clear();
     update(world, canvas);
     player.afterFrame(world);
-    drawReplayMark(canvas, world);
+    drawReplayMark(canvas);
   };
   body.over = [&] { return player.finished(); };
   body.escapeCloses = true;

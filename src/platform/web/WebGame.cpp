@@ -8,6 +8,7 @@
 
 #include "Page.h"
 #include "PauseScreen.h"
+#include "ReplayMark.h"
 #include "TableCheck.h"
 #include "game/GameScene.h"
 #include "game/World.h"
@@ -148,8 +149,7 @@ void WebGame::replayFrame() {
   update(*world_, canvas_);
   player_->afterFrame(*world_);
   ++updates_;
-  // Marked where and as the Linux program marks a replay.
-  canvas_.text(world_->rc.right - 64, world_->rc.bottom - 26, "REPLAY", 0x00FFFF);
+  drawReplayMark(canvas_);
   if (player_->finished() || world_->windowDestroyed()) stopReplay();
 }
 
