@@ -1,6 +1,7 @@
 // The golden replays: every level's fight from its start to the boss's death, a whole game from the
-// title and a game over, recorded once. Each must play back exactly, checkpoint by checkpoint, and
-// end in the recorded score, ships, bombs and highscore table. A change that moves one is a fault
+// title and a game over, recorded once. Each must play back exactly, checkpoint by checkpoint,
+// draw the same pictures frame for frame (pictures.txt holds each one's digest), and end in the
+// recorded score, ships, bombs and highscore table. A change that moves one is a fault
 // or a deliberate change of a rule; scripts/regolden.sh records them again and shows what moved.
 #include <gtest/gtest.h>
 
@@ -28,6 +29,21 @@ std::vector<std::string> goldenNames() {
   return names;
 }
 
+// Each golden's digest of every frame's drawing, from pictures.txt's lines "NAME DIGEST".
+std::string recordedPictures(const std::string& name) {
+  std::ifstream list(kGolden / "pictures.txt");
+  for (std::string listed, digest; list >> listed >> digest;) {
+    if (listed == name) return digest;
+  }
+  return "none";
+}
+
+std::string hex(std::uint64_t value) {
+  char text[24];
+  std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(value));
+  return text;
+}
+
 class GoldenReplay : public ::testing::TestWithParam<std::string> {
  protected:
   void SetUp() override { fs::current_path(scratch.path()); }
@@ -50,6 +66,7 @@ TEST_P(GoldenReplay, PlaysBackExactlyToItsRecordedEnd) {
   ASSERT_TRUE(runner.run(error)) << error;
   ASSERT_FALSE(runner.desync()) << runner.desync()->describe();
   EXPECT_EQ(runner.framesRun(), frames);
+  EXPECT_EQ(hex(runner.pictureDigest()), recordedPictures(GetParam()));
 
   const World& world = runner.world();
   EXPECT_EQ(world.score, recorded.score);
