@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # kelvaron.exe under Wine on a bare X server: the title screen shows, letterboxed into the window
 # after it is dragged to two other shapes; Down, Down, Z quits with exit status 0 leaving the
-# highscores as they were; the window's close box ends the game and saves the table (run at the
+# highscores as they were, also with --gdi; the window's close box ends the game and saves the table (run at the
 # game's size and at three times it, printing the updates per second held from --frame-log). A
 # last game is paused for two seconds, which runs no update, and closed midway: the replay
 # kelvaron.exe wrote verifies in the Linux runner, when one is given.
@@ -142,43 +142,49 @@ print_rates() {  # TITLE LOG update|present
   python3 "$here/../../scripts/frame-stats.py" "$2" --what "$3" --skip 1 | sed 's/^/  /'
 }
 
-# Run 1: Down, Down, Z chooses "Quit".
+# Run 1: Down, Down, Z chooses "Quit"; once more with --gdi, the original program.
+choose_quit() {
+  xdotool windowfocus "$window" 2>/dev/null || true
+  sleep 0.3
+  for key in Down Down z; do
+    xdotool keydown "$key"
+    sleep 0.1
+    xdotool keyup "$key"
+    sleep 0.2
+  done
+  wait_for_exit
+}
 if ((unpacked)); then
   cd "$(dirname "$exe")"
   [[ ! -e highscores.csv ]] || fail "a highscores.csv came with the program"
-else
-  printf '250000,2,1700000000\n120000,0,1690000000\n' >highscores.csv
-  cp highscores.csv expected.csv
-fi
-start_game "$work/quit.log"
-check_title_screen
-if ((!unpacked)); then
-  check_letterboxed 1400 700  # wider than the game: bars left and right
-  check_letterboxed 900 1000  # taller: bars above and below
-fi
-xdotool windowfocus "$window" 2>/dev/null || true
-sleep 0.3
-for key in Down Down z; do
-  xdotool keydown "$key"
-  sleep 0.1
-  xdotool keyup "$key"
-  sleep 0.2
-done
-wait_for_exit
-if ((unpacked)); then
+  start_game "$work/quit.log"
+  check_title_screen
+  choose_quit
   [[ -f highscores.csv ]] || fail "no highscores.csv beside $exe after Quit"
   echo "quit through the menu: exit 0, highscores.csv beside the program"
   exit 0
 fi
+printf '250000,2,1700000000\n120000,0,1690000000\n' >highscores.csv
+cp highscores.csv expected.csv
+start_game "$work/quit.log"
+check_title_screen
+check_letterboxed 1400 700  # wider than the game: bars left and right
+check_letterboxed 900 1000  # taller: bars above and below
+choose_quit
 cmp -s highscores.csv expected.csv || fail "highscores changed by Quit: $(cat highscores.csv)"
 echo "quit through the menu: exit 0, highscores intact"
+start_game "$work/quit-gdi.log" --gdi
+check_title_screen
+choose_quit
+cmp -s highscores.csv expected.csv || fail "highscores changed by Quit (--gdi): $(cat highscores.csv)"
+echo "quit through the menu with --gdi: exit 0, highscores intact"
 
 # Run 2: the close box, at the game's size and at three times it. The table comes with Windows line
 # ends, so the saved file (the game writes plain line feeds) shows that it was written.
 for scale in 1 3; do
   printf '250000,2,1700000000\r\n120000,0,1690000000\r\n' >highscores.csv
   start_game "$work/close.log" --scale "$scale" --frame-log "$work/frames-$scale.txt" \
-    --present-log "$work/presents-$scale.txt" present
+    --present-log "$work/presents-$scale.txt"
   sleep 3
   eval "$(xdotool getwindowgeometry --shell "$window")"
   # The close box is the right-most caption button, just inside the frame's top-right corner.
