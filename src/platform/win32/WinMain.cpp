@@ -3,15 +3,13 @@
 // GDI.
 #include <windows.h>
 
-#include <cstdlib>
 #include <exception>
 #include <optional>
-#include <string>
 
 #include "DataFolder.h"
-#include "DesignedWindow.h"
 #include "FrameLog.h"
 #include "GameLoop.h"
+#include "GdiWindow.h"
 #include "RasterCanvas.h"
 #include "ScaledWindow.h"
 #include "Win32ControlSource.h"
@@ -56,9 +54,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   world.highscoreFile = highscoreLocationHere();
   try {
     Logs logs(options);
-    if (options.gdi)
-      return runDesignedWindow(instance, showCommand, world,
-                               logs.updates ? &*logs.updates : nullptr);
+    if (options.gdi) return runGdiWindow(instance, showCommand, world, logs.loop().updates);
     return runScaledWindow(instance, showCommand, options, world, logs);
   } catch (const std::exception& error) {
     MessageBoxA(nullptr, error.what(), "Kelvaron", MB_OK | MB_ICONERROR);

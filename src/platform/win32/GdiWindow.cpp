@@ -1,4 +1,4 @@
-#include "DesignedWindow.h"
+#include "GdiWindow.h"
 
 #include <cstdint>
 
@@ -90,7 +90,7 @@ int runMessageLoop() {
 
 }  // namespace
 
-int runDesignedWindow(HINSTANCE instance, int showCommand, World& world, FrameLog* frameLog) {
+int runGdiWindow(HINSTANCE instance, int showCommand, World& world, FrameLog* frameLog) {
   Program state{world, frameLog};
   program = &state;
   const TimerResolution timerResolution;
