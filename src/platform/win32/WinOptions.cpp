@@ -20,12 +20,13 @@ int show(const std::string& text, UINT icon, int status) {
 }  // namespace
 
 std::optional<int> parseWinOptions(int argc, char** argv, WinOptions& options) {
+  // No line breaks within a paragraph: the message box wraps the lines to its own width.
   CLI::App app{
       "Kelvaron: a boss-rush shoot-'em-up drawn with vector shapes.\n"
-      "Arrow keys move, Z fires and confirms, X sets off a bomb, Space leaves a result screen,\n"
+      "Arrow keys move, Z fires and confirms, X sets off a bomb, Space leaves a result screen, "
       "P or Escape pauses a fight. F11 or Alt+Enter switches fullscreen.\n"
-      "Highscores and replays are kept beside kelvaron.exe (in %APPDATA%\\Kelvaron when that\n"
-      "folder cannot be written)."};
+      "Highscores and replays are kept beside kelvaron.exe (in %APPDATA%\\Kelvaron when that "
+      "folder cannot be written).\n"};
   app.name("kelvaron");
   app.set_version_flag("--version", std::string("kelvaron ") + KELVARON_VERSION);
   app.add_option("--scale", options.scale,
