@@ -15,7 +15,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const fs::path kGolden = fs::path(KELVARON_SIM_TEST_DATA) / ".." / ".." / "data" / "golden";
+// Made absolute before any test moves into its scratch folder: on Windows a path without a drive
+// letter would then be looked for on the scratch folder's drive.
+const fs::path kGolden =
+    fs::absolute(fs::path(KELVARON_SIM_TEST_DATA) / ".." / ".." / "data" / "golden");
 
 // The names listed in the goldens' manifest, each line "NAME | ... | ...".
 std::vector<std::string> goldenNames() {

@@ -10,10 +10,12 @@
 #include <utility>
 #include <vector>
 
+#include "BusiestFrame.h"
 #include "DibSurface.h"
 #include "GdiCanvas.h"
 #include "RasterCanvas.h"
 #include "ScriptedPlay.h"
+#include "game/PlayField.h"
 #include "game/World.h"
 #include "shell/UpdateBridge.h"
 
@@ -144,6 +146,17 @@ TEST(GdiMatchesRaster, GameFramesWithoutText) {
     BothCanvases both(world.rc.right, world.rc.bottom);
     update(world, both);
     EXPECT_EQ(both.differences(), "") << "frame " << frame;
+  }
+}
+
+// What the default program and --gdi draw for the busiest frame of each level's golden replay.
+TEST(GdiMatchesRaster, BusiestFrameOfEachLevel) {
+  for (int level = 1; level <= 5; ++level) {
+    const FrameRecording frame = busiestFrameOfLevel(level);
+    ASSERT_GT(frame.calls(), 50u) << "level " << level << ": no fight recorded";
+    BothCanvases both(kFieldWidth, kFieldHeight);
+    frame.drawInto(both);
+    EXPECT_EQ(both.differences(), "") << "level " << level;
   }
 }
 

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# kelvaron.exe under Wine on a bare X server: the title screen shows, Down, Down, Z quits with exit
-# status 0 leaving the highscores as they were, and the window's close box ends the game and saves
-# the table. The second run also logs frame times and prints the frame rate. A third plays a short
-# game and closes the window midway: the replay kelvaron.exe wrote verifies in the Linux runner,
-# when one is given.
+# kelvaron.exe under Wine on a bare X server: the title screen shows, letterboxed into the window
+# after it is dragged to two other shapes; Down, Down, Z quits with exit status 0 leaving the
+# highscores as they were, also with --gdi; the window's close box ends the game and saves the table (run at the
+# game's size and at three times it, printing the updates per second held from --frame-log). A
+# last game is paused for two seconds, which runs no update, and closed midway: the replay
+# kelvaron.exe wrote verifies in the Linux runner, when one is given.
 # With --unpacked, only the first run, started in the program's own folder as a player starts it
 # from the zip, with no table yet: Quit leaves a highscores.csv beside kelvaron.exe.
 # Usage: wine_window_test.sh [--unpacked] KELVARON_EXE WORK_DIR WINE_PREFIX [NATIVE_SIM]
@@ -39,15 +40,16 @@ fail() {
 }
 
 # A private X server on the first free display number.
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" 2>"$work/xvfb.log" &
+Xvfb -displayfd 5 -screen 0 2560x1800x24 -nolisten tcp 5>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 50); do [[ -s "$work/display" ]] && break; sleep 0.1; done
 [[ -s "$work/display" ]] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 export DISPLAY=":$(head -n1 "$work/display")"
 
-start_game() {
+start_game() {  # LOG [OPTIONS...]
   local log=$1
-  wine "$exe" >"$log" 2>&1 &
+  shift
+  wine "$exe" "$@" >"$log" 2>&1 &
   game_pid=$!
   window=""
   for _ in $(seq 100); do
@@ -85,11 +87,16 @@ expect_near() {
   ((dx * dx <= 1 && dy * dy <= 1)) || fail "$what at $got, expected near +$want_x+$want_y"
 }
 
-check_title_screen() {
+screenshot() {
   eval "$(xdotool getwindowgeometry --shell "$window")"
   import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$work/title.png"
-  # "Kelvaron" is the only blue text; its glyphs start a few pixels right of and below the text
-  # origin (100, 100) of the client area, which sits inside the window frame.
+}
+
+# The title at the game's size: "Kelvaron" is the only blue text; its glyphs start a few pixels
+# right of and below the text origin (100, 100) of the client area, which sits inside the window
+# frame. Sets the frame's border and top (left = right = bottom border) and the glyphs' offset.
+check_title_screen() {
+  screenshot
   local blue
   blue=$(corner_of '#0000FF' "${WIDTH}x${HEIGHT}+0+0")
   [[ "$blue" =~ ^\+([0-9]+)\+([0-9]+)$ ]] || fail "title screen blank: no blue \"Kelvaron\""
@@ -98,79 +105,124 @@ check_title_screen() {
   # Capitals of the same font start at the same offset, so the other texts line up with it.
   expect_near '"Highscores" (white)' "$(corner_of '#FFFFFF' "200x25+$((ox + 410))+$((oy + 140))")" 10 10
   expect_near '"New Game" (red)' "$(corner_of '#FF0000' "200x20+$((ox + 90))+$((oy + 193))")" 10 7
+  border=$(((WIDTH - 794) / 2))
+  top=$((HEIGHT - 571 - border))
+  glyph_x=$((ox - border))
+  glyph_y=$((oy - top))
 }
 
-# Run 1: Down, Down, Z chooses "Quit".
+# The window dragged by its bottom-right corner to W x H: the title, scaled to fit whole, sits
+# centred with bars where the shapes differ, so "Kelvaron" lands where the letterbox puts it.
+check_letterboxed() {  # W H
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  xdotool mousemove $((X + WIDTH - 2)) $((Y + HEIGHT - 2)) mousedown 1 sleep 0.2 \
+    mousemove $((X + $1 - 10)) $((Y + $2 - 10)) sleep 0.2 mousemove $((X + $1 - 2)) $((Y + $2 - 2)) \
+    sleep 0.2 mouseup 1
+  sleep 0.5
+  screenshot
+  ((WIDTH == $1 && HEIGHT == $2)) || fail "window ${WIDTH}x${HEIGHT} after the drag, not $1x$2"
+  local cw=$((WIDTH - 2 * border)) ch=$((HEIGHT - top - border)) vw vh vx vy
+  if ((cw * 571 > ch * 794)); then vh=$ch vw=$((ch * 794 / 571)); else vw=$cw vh=$((cw * 571 / 794)); fi
+  vx=$(((cw - vw) / 2)) vy=$(((ch - vh) / 2))
+  # The first screen pixel showing a game pixel, nearest neighbour: rounded up.
+  local want_x=$((border + vx + ((100 + glyph_x) * vw + 793) / 794))
+  local want_y=$((top + vy + ((100 + glyph_y) * vh + 570) / 571))
+  local blue
+  blue=$(corner_of '#0000FF' "${WIDTH}x${HEIGHT}+0+0")
+  [[ "$blue" =~ ^\+([0-9]+)\+([0-9]+)$ ]] || fail "no blue \"Kelvaron\" in a ${cw}x${ch} client"
+  local dx=$((BASH_REMATCH[1] - want_x)) dy=$((BASH_REMATCH[2] - want_y))
+  ((dx * dx <= 4 && dy * dy <= 4)) ||
+    fail "\"Kelvaron\" at $blue in a ${cw}x${ch} client, expected near +$want_x+$want_y"
+  echo "letterboxed into a ${cw}x${ch} client: picture ${vw}x${vh} at +$vx+$vy"
+}
+
+# Updates per second and their spread from a --frame-log, the first second (start-up) left out.
+print_rates() {  # TITLE LOG update|present
+  echo "$1:"
+  python3 "$here/../../scripts/frame-stats.py" "$2" --what "$3" --skip 1 | sed 's/^/  /'
+}
+
+# Run 1: Down, Down, Z chooses "Quit"; once more with --gdi, the original program.
+choose_quit() {
+  xdotool windowfocus "$window" 2>/dev/null || true
+  sleep 0.3
+  for key in Down Down z; do
+    xdotool keydown "$key"
+    sleep 0.1
+    xdotool keyup "$key"
+    sleep 0.2
+  done
+  wait_for_exit
+}
 if ((unpacked)); then
   cd "$(dirname "$exe")"
   [[ ! -e highscores.csv ]] || fail "a highscores.csv came with the program"
-else
-  printf '250000,2,1700000000\n120000,0,1690000000\n' >highscores.csv
-  cp highscores.csv expected.csv
-fi
-start_game "$work/quit.log"
-check_title_screen
-xdotool windowfocus "$window" 2>/dev/null || true
-sleep 0.3
-for key in Down Down z; do
-  xdotool keydown "$key"
-  sleep 0.1
-  xdotool keyup "$key"
-  sleep 0.2
-done
-wait_for_exit
-if ((unpacked)); then
+  start_game "$work/quit.log"
+  check_title_screen
+  choose_quit
   [[ -f highscores.csv ]] || fail "no highscores.csv beside $exe after Quit"
   echo "quit through the menu: exit 0, highscores.csv beside the program"
   exit 0
 fi
+printf '250000,2,1700000000\n120000,0,1690000000\n' >highscores.csv
+cp highscores.csv expected.csv
+start_game "$work/quit.log"
+check_title_screen
+check_letterboxed 1400 700  # wider than the game: bars left and right
+check_letterboxed 900 1000  # taller: bars above and below
+choose_quit
 cmp -s highscores.csv expected.csv || fail "highscores changed by Quit: $(cat highscores.csv)"
 echo "quit through the menu: exit 0, highscores intact"
+start_game "$work/quit-gdi.log" --gdi
+check_title_screen
+choose_quit
+cmp -s highscores.csv expected.csv || fail "highscores changed by Quit (--gdi): $(cat highscores.csv)"
+echo "quit through the menu with --gdi: exit 0, highscores intact"
 
-# Run 2: the close box. The table comes with Windows line ends, so the saved file (the game writes
-# plain line feeds) shows that it was written.
-printf '250000,2,1700000000\r\n120000,0,1690000000\r\n' >highscores.csv
-export KELVARON_FRAME_LOG="$work/frames.txt"
-start_game "$work/close.log"
-sleep 3
-eval "$(xdotool getwindowgeometry --shell "$window")"
-# The close box is the right-most caption button, just inside the frame's top-right corner.
-xdotool mousemove $((X + WIDTH - 13)) $((Y + 11)) click 1
-wait_for_exit
-unset KELVARON_FRAME_LOG
-cmp -s highscores.csv expected.csv || fail "highscores not saved on close: $(od -c highscores.csv)"
-echo "closed with the close box: exit 0, highscores saved"
+# Run 2: the close box, at the game's size and at three times it. The table comes with Windows line
+# ends, so the saved file (the game writes plain line feeds) shows that it was written.
+for scale in 1 3; do
+  printf '250000,2,1700000000\r\n120000,0,1690000000\r\n' >highscores.csv
+  start_game "$work/close.log" --scale "$scale" --frame-log "$work/frames-$scale.txt" \
+    --present-log "$work/presents-$scale.txt"
+  sleep 3
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  # The close box is the right-most caption button, just inside the frame's top-right corner.
+  xdotool mousemove $((X + WIDTH - 13)) $((Y + 11)) click 1
+  wait_for_exit
+  cmp -s highscores.csv expected.csv || fail "highscores not saved on close: $(od -c highscores.csv)"
+  echo "closed with the close box (--scale $scale): exit 0, highscores saved"
+  print_rates "updates at --scale $scale (${WIDTH}x${HEIGHT} window)" "$work/frames-$scale.txt" update
+  print_rates "presents at --scale $scale" "$work/presents-$scale.txt" present
+done
 
-# Frame intervals in milliseconds, leaving out the first second (start-up), sorted for the p99.
-awk 'NR == 1 { f = $1; next } { t = $1 * 1000.0 / f; if (NR > 2) print t - last; last = t }' \
-  "$work/frames.txt" | tail -n +101 | sort -n |
-  awk '{ v[++m] = $1; s += $1; q += $1 * $1 }
-       END {
-         if (m < 10) { print "frames: too few to measure"; exit }
-         mean = s / m; sd = sqrt(q / m - mean * mean)
-         printf "frames: %d intervals, %.1f frames/s; interval mean %.2f ms, stddev %.2f ms, min %.2f ms, max %.2f ms, p99 %.2f ms\n",
-                m, 1000 / mean, mean, sd, v[1], v[m], v[int(0.99 * m)]
-       }'
-
+# Run 3: a game paused for two seconds in the middle of the fight.
 rm -rf replays
-start_game "$work/replay.log"
+start_game "$work/replay.log" --frame-log "$work/paused.txt"
 xdotool windowfocus "$window" 2>/dev/null || true
 sleep 0.3
 xdotool keydown z
 sleep 0.1
 xdotool keyup z keydown z keydown Left  # "New Game", then fly left firing
 sleep 1
-xdotool keyup Left keydown Up
+xdotool keyup Left keyup z key p  # pause
+sleep 2
+xdotool key p keydown z keydown Up  # resume
 sleep 1
 xdotool keyup Up keyup z
 eval "$(xdotool getwindowgeometry --shell "$window")"
 xdotool mousemove $((X + WIDTH - 13)) $((Y + 11)) click 1
 wait_for_exit
+# The longest stretch without an update is the pause, with none in it.
+longest=$(awk 'NR > 1 { gap = $1 - last; if (gap > max) max = gap } { last = $1 } END { print max }' \
+  "$work/paused.txt")
+((longest >= 1900000)) || fail "an update ran during the two seconds paused (longest gap $longest us)"
+echo "paused for two seconds: no update for $((longest / 1000)) ms"
 replay=$(ls "$work"/replays/*.kvr 2>/dev/null | head -n1)
 [[ -n "$replay" ]] || fail "no replay written by a game closed midway"
 if [[ -n "$native_sim" ]]; then
   "$native_sim" --replay "$replay" || fail "the replay kelvaron.exe wrote does not verify on Linux"
-  echo "a game closed midway: its replay verifies in the Linux runner"
+  echo "a game paused and closed midway: its replay verifies in the Linux runner"
 else
   echo "a game closed midway left a replay (no Linux runner given to verify it)"
 fi

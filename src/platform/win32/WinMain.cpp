@@ -1,106 +1,63 @@
-// The Windows program: one fixed-size window whose 10 ms timer drives every frame.
+// The Windows program: by default a scalable window stepped every 10 ms on the performance counter
+// and drawn with the software rasterizer; with --gdi the original fixed window, its 10 ms timer and
+// GDI.
 #include <windows.h>
 
-#include "FrameRenderer.h"
-#include "FrameTimeLog.h"
-#include "TimerResolution.h"
+#include <exception>
+#include <optional>
+
+#include "DataFolder.h"
+#include "FrameLog.h"
+#include "GameLoop.h"
+#include "GdiWindow.h"
+#include "RasterCanvas.h"
+#include "ScaledWindow.h"
 #include "Win32ControlSource.h"
+#include "WinOptions.h"
+#include "game/PlayField.h"
 #include "game/World.h"
-#include "resource.h"
 
 namespace {
 
-constexpr UINT_PTR kFrameTimer = 1;
-constexpr UINT kFrameMilliseconds = 10;
-constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+// The logs asked for on the command line.
+struct Logs {
+  std::optional<FrameLog> updates;
+  std::optional<FrameLog> presents;
 
-// What the window procedure works on. Built before the window opens, gone after the loop ends.
-struct Program {
-  Win32ControlSource controls;
-  World world;
-  FrameTimeLog frameLog;
+  explicit Logs(const WinOptions& options) {
+    if (!options.frameLog.empty()) updates.emplace(options.frameLog);
+    if (!options.presentLog.empty()) presents.emplace(options.presentLog);
+  }
+  LoopLogs loop() { return {updates ? &*updates : nullptr, presents ? &*presents : nullptr}; }
 };
-Program* program = nullptr;
 
-void updateClientRect(HWND window, World& world) {
-  RECT client;
-  GetClientRect(window, &client);
-  world.rc = Rect{client.left, client.top, client.right, client.bottom};
-}
-
-void onTimer(HWND window, Program& p) {
-  p.frameLog.frameStarted();
-  runFrame(window, p.world);
-  // The title's "Quit": this frame is finished and shown, now the window goes.
-  if (p.world.windowDestroyed()) DestroyWindow(window);
-}
-
-LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_CREATE:
-      SetTimer(window, kFrameTimer, kFrameMilliseconds, nullptr);
-      program->world.start();
-      return 0;
-    case WM_DESTROY:
-      program->world.shutdown();
-      KillTimer(window, kFrameTimer);
-      PostQuitMessage(0);
-      return 0;
-    case WM_SIZE: updateClientRect(window, program->world); return 0;
-    case WM_PAINT: {
-      // The next timer frame repaints the whole client area.
-      PAINTSTRUCT paint;
-      BeginPaint(window, &paint);
-      EndPaint(window, &paint);
-      return 0;
-    }
-    case WM_TIMER:
-      if (!program->world.windowDestroyed()) onTimer(window, *program);
-      return 0;
-    default: return DefWindowProcA(window, message, wParam, lParam);
-  }
-}
-
-void registerWindowClass(HINSTANCE instance) {
-  WNDCLASSEXA windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.style = 0;
-  windowClass.lpfnWndProc = WndProc;
-  windowClass.hInstance = instance;
-  windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_KELVARON));
-  windowClass.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_KELVARON),
-                                                      IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                      GetSystemMetrics(SM_CYSMICON), 0));
-  windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  windowClass.lpszClassName = "ModelApp";
-  RegisterClassExA(&windowClass);
-}
-
-int runMessageLoop() {
-  MSG message{};
-  while (GetMessageA(&message, nullptr, 0, 0)) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-  return static_cast<int>(message.wParam);
+int runScaledWindow(HINSTANCE instance, int showCommand, const WinOptions& options, World& world,
+                    Logs& logs) {
+  ScaledWindow window(instance, kFieldWidth, kFieldHeight, options.scale, showCommand);
+  if (options.fullscreen) window.toggleFullscreen();
+  RasterCanvas canvas(kFieldWidth, kFieldHeight);
+  world.rc = {0, 0, kFieldWidth, kFieldHeight};
+  world.start();
+  runGame(world, window, canvas, logs.loop());
+  return 0;
 }
 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
-  Program state;
-  state.world.input.setSource(&state.controls);
-  state.world.recordReplays = true;  // every game goes into replays/ beside highscores.csv
-  program = &state;
-  const TimerResolution timerResolution;
-
-  registerWindowClass(instance);
-  HWND window = CreateWindowExA(0, "ModelApp", "Kelvaron", kWindowStyle, CW_USEDEFAULT,
-                                CW_USEDEFAULT, 800, 600, nullptr, nullptr, instance, nullptr);
-  ShowWindow(window, showCommand);
-  UpdateWindow(window);
-  const int result = runMessageLoop();
-  program = nullptr;
-  return result;
+  WinOptions options;
+  if (const std::optional<int> status = parseWinOptions(__argc, __argv, options)) return *status;
+  Win32ControlSource controls;
+  World world;
+  world.input.setSource(&controls);
+  world.recordReplays = true;  // every game goes into replays/ beside highscores.csv
+  world.highscoreFile = highscoreLocationHere();
+  try {
+    Logs logs(options);
+    if (options.gdi) return runGdiWindow(instance, showCommand, world, logs.loop().updates);
+    return runScaledWindow(instance, showCommand, options, world, logs);
+  } catch (const std::exception& error) {
+    MessageBoxA(nullptr, error.what(), "Kelvaron", MB_OK | MB_ICONERROR);
+    return 1;
+  }
 }

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// What the command line asks of the Windows program.
+struct WinOptions {
+  bool gdi = false;         // the original program: fixed window, 10 ms timer, drawn with GDI
+  int scale = 1;            // the window starts at this many times the game's size (and the DPI's)
+  bool fullscreen = false;  // starts in borderless fullscreen
+  std::string frameLog;     // one line per update; empty: no log
+  std::string presentLog;   // one line per present; empty: no log
+};
+
+// Reads the command line. Returns the exit status when the program should stop at once: 0 after
+// --help or --version, 2 for an unknown option or a bad value. A windowed program has no console,
+// so what it has to say is shown in a message box.
+std::optional<int> parseWinOptions(int argc, char** argv, WinOptions& options);
