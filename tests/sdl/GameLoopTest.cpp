@@ -45,7 +45,7 @@ TEST(FrameLoop, RunsWithoutTheFocusWithControlsReleasedAndSavesTheTableAtTheClos
     };
     SDL_AddTimer(100, closeBox, nullptr);
     FrameLog log((dir / "frames.log").string());
-    runFrames(world, window, canvas, {.updateLog = &log});
+    runFrames(world, window, canvas, {.logs = {.updates = &log}});
   }
   EXPECT_NE(readFile(dir / "frames.log"), "");  // frames ran
   EXPECT_FALSE(world.windowDestroyed());        // the held Z did not pick "Quit"

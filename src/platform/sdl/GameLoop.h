@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PausableLoop.h"
+
 class FrameLog;
 class GameWindow;
 class RasterCanvas;
@@ -12,8 +14,7 @@ struct LoopOptions {
   // runs the updates that came due since the last. Without it: one update, one present, 100 times a
   // second.
   bool vsync = true;
-  FrameLog* updateLog = nullptr;   // one line per game update
-  FrameLog* presentLog = nullptr;  // one line per present
+  LoopLogs logs;
 };
 
 // Runs the game at 100 updates per second of steady time until the window's close box or the

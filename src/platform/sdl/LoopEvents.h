@@ -2,14 +2,10 @@
 
 #include <SDL.h>
 
+#include "PausableLoop.h"
+
 class GameWindow;
 class SdlControlSource;
-
-// What the events since the last look ask of the loop.
-struct LoopRequests {
-  bool close = false;  // the close box, SIGTERM, or Escape where it ends the program
-  bool pause = false;  // pause or resume
-};
 
 // P or Escape pressed (not a held key's repeat), or a game controller's Back button.
 bool pausePressed(const SDL_Event& event);

@@ -27,7 +27,7 @@ struct Logs {
     if (!options.presentLog.empty()) presents.emplace(options.presentLog);
   }
   LoopOptions loop(const Options& options) {
-    return {options.look.vsync, updates ? &*updates : nullptr, presents ? &*presents : nullptr};
+    return {options.look.vsync, {updates ? &*updates : nullptr, presents ? &*presents : nullptr}};
   }
 };
 

@@ -1,14 +1,10 @@
 #pragma once
 
-class FrameLog;
+#include "PausableLoop.h"
+
 class RasterCanvas;
 class ScaledWindow;
 class World;
-
-struct LoopLogs {
-  FrameLog* updates = nullptr;   // one line per game update
-  FrameLog* presents = nullptr;  // one line per present
-};
 
 // Runs the game at 100 updates per second of steady time until the window closes or the title's
 // "Quit", then writes the highscores. Each turn runs the updates due since the last (after a slow

@@ -82,14 +82,14 @@ ScaledWindow::~ScaledWindow() {
   if (IsWindow(window_)) DestroyWindow(window_);
 }
 
-WindowRequests ScaledWindow::handleMessages() {
+LoopRequests ScaledWindow::handleMessages() {
   MSG message;
   while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) requests_.close = true;
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
-  const WindowRequests requests = requests_;
+  const LoopRequests requests = requests_;
   requests_ = {};
   return requests;
 }

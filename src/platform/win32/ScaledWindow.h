@@ -4,11 +4,7 @@
 
 #include <cstdint>
 
-// What the messages since the last look ask of the loop.
-struct WindowRequests {
-  bool close = false;  // the close box, Alt+F4
-  bool pause = false;  // P or Escape: pause or resume
-};
+#include "PausableLoop.h"
 
 // The game window: resizable, the game drawn at its own size and shown scaled to fit whole,
 // centred, with black bars where the shapes differ, crisp (nearest neighbour). F11 and Alt+Enter
@@ -26,7 +22,7 @@ class ScaledWindow {
 
   // Handles every message waiting (which also refreshes the keyboard state the controls read) and
   // returns what they asked for.
-  WindowRequests handleMessages();
+  LoopRequests handleMessages();
 
   // Shows a frame of 0x00RRGGBB pixels, row after row, of the game's size: one StretchDIBits, and
   // the bars painted black. The pixels must stay valid until the next present, for repaints.
@@ -48,7 +44,7 @@ class ScaledWindow {
   HWND window_ = nullptr;
   BITMAPINFO picture_{};
   const std::uint32_t* pixels_ = nullptr;  // the last frame presented
-  WindowRequests requests_;
+  LoopRequests requests_;
   bool fullscreen_ = false;
   WINDOWPLACEMENT windowed_{};  // where the window was before fullscreen
 };
