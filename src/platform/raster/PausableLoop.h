@@ -24,6 +24,7 @@ class LoopHost {
   virtual void waitUntilUs(std::int64_t dueUs) = 0;  // until the next update is due
   virtual void waitForEvents(int milliseconds) = 0;  // paused: until an event or the time is up
   virtual LoopRequests handleEvents() = 0;           // the events since the last look
+  virtual bool hasFocus() = 0;                       // the window is in front
   virtual void present(const RasterCanvas& canvas) = 0;
 };
 

@@ -8,14 +8,13 @@
 #include "GameWindow.h"
 #include "LoopEvents.h"
 #include "PausableLoop.h"
+#include "PlayLoop.h"
 #include "RasterCanvas.h"
 #include "ReplayMark.h"
 #include "SdlControlSource.h"
 #include "SleepUntil.h"
 #include "game/GameScene.h"
 #include "game/World.h"
-#include "loop/FixedStep.h"
-#include "loop/PausableClock.h"
 #include "replay/ReplayPlayer.h"
 #include "shell/UpdateBridge.h"
 
@@ -31,6 +30,7 @@ class SdlLoopHost final : public LoopHost {
   void waitUntilUs(std::int64_t dueUs) override { sleepUntil(dueUs); }
   void waitForEvents(int milliseconds) override { SDL_WaitEventTimeout(nullptr, milliseconds); }
   LoopRequests handleEvents() override { return ::handleEvents(window_, controls_, escapeCloses_); }
+  bool hasFocus() override { return window_.hasFocus(); }
   void present(const RasterCanvas& canvas) override { window_.present(canvas.pixels()); }
 
  private:
@@ -48,21 +48,8 @@ int maxStepsPerPresent(const LoopOptions& options) {
 
 void runFrames(World& world, GameWindow& window, RasterCanvas& canvas, const LoopOptions& options,
                SdlControlSource* controls) {
-  PausableClock clock(PausableClock::wallNowUs(), steadyNowUs());
-  world.setClock(&clock);
-  LoopGame game;
-  game.update = [&] {
-    world.windowfront = window.hasFocus();
-    canvas.clear();  // every frame is drawn from a black field
-    update(world, canvas);
-  };
-  game.over = [&] { return world.windowDestroyed(); };
-  game.fightRunning = [&] { return currentScreen(world) == GameScreen::fight; };
-  game.clock = &clock;
   SdlLoopHost host(window, controls, false);
-  PausableLoop(host, canvas, game, options.logs, maxStepsPerPresent(options)).run();
-  world.shutdown();
-  world.setClock(nullptr);
+  playInLoop(world, host, canvas, options.logs, maxStepsPerPresent(options));
 }
 
 bool runReplay(World& world, GameWindow& window, RasterCanvas& canvas, ReplayPlayer& player,

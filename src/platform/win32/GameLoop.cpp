@@ -4,13 +4,10 @@
 
 #include <cstdint>
 
+#include "PlayLoop.h"
 #include "RasterCanvas.h"
 #include "ScaledWindow.h"
 #include "SteadyTimer.h"
-#include "game/GameScene.h"
-#include "game/World.h"
-#include "loop/PausableClock.h"
-#include "shell/UpdateBridge.h"
 
 namespace {
 
@@ -26,6 +23,7 @@ class WinLoopHost final : public LoopHost {
     MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(milliseconds), QS_ALLINPUT);
   }
   LoopRequests handleEvents() override { return window_.handleMessages(); }
+  bool hasFocus() override { return window_.hasFocus(); }
   void present(const RasterCanvas& canvas) override { window_.present(canvas.pixels()); }
 
  private:
@@ -36,19 +34,6 @@ class WinLoopHost final : public LoopHost {
 }  // namespace
 
 void runGame(World& world, ScaledWindow& window, RasterCanvas& canvas, const LoopLogs& logs) {
-  PausableClock clock(PausableClock::wallNowUs(), steadyNowUs());
-  world.setClock(&clock);
-  LoopGame game;
-  game.update = [&] {
-    world.windowfront = window.hasFocus();
-    canvas.clear();  // every frame is drawn from a black field
-    update(world, canvas);
-  };
-  game.over = [&] { return world.windowDestroyed(); };
-  game.fightRunning = [&] { return currentScreen(world) == GameScreen::fight; };
-  game.clock = &clock;
   WinLoopHost host(window);
-  PausableLoop(host, canvas, game, logs).run();
-  world.shutdown();
-  world.setClock(nullptr);
+  playInLoop(world, host, canvas, logs);
 }
