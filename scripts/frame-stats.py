@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
-"""Frame rate and frame-interval spread from a `kelvaron --frame-log` file.
+"""Rate, interval spread and cost from a `kelvaron --frame-log` or `--present-log` file.
 
-Each line of the log is one frame: its start on the steady clock and how long its update, drawing
-and presenting took, both in microseconds.
+Each line of the log is one game update (--frame-log) or one present (--present-log): its start on
+the steady clock and how long it took, both in microseconds.
 
-Usage: scripts/frame-stats.py FRAME-LOG [--skip SECONDS]
+Usage: scripts/frame-stats.py LOG [--what update|present] [--skip SECONDS]
 """
 import argparse
 import math
@@ -30,32 +30,33 @@ def describe(name, values_us):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("log")
+    parser.add_argument("--what", default="update", help="what one line is, for the output")
     parser.add_argument("--skip", type=float, default=0.0,
                         help="leave out the first SECONDS (start-up) of the log")
     args = parser.parse_args()
 
-    frames = []
+    lines = []
     with open(args.log) as log:
         for line in log:
             fields = line.split()
             if fields:
-                frames.append((int(fields[0]), int(fields[1]) if len(fields) > 1 else None))
-    if frames:
-        first = frames[0][0] + int(args.skip * 1e6)
-        frames = [f for f in frames if f[0] >= first]
-    if len(frames) < 2:
-        sys.exit("frame-stats: fewer than two frames in the log")
+                lines.append((int(fields[0]), int(fields[1]) if len(fields) > 1 else None))
+    if lines:
+        first = lines[0][0] + int(args.skip * 1e6)
+        lines = [entry for entry in lines if entry[0] >= first]
+    if len(lines) < 2:
+        sys.exit(f"frame-stats: fewer than two {args.what}s in the log")
 
-    starts = [start for start, _ in frames]
+    starts = [start for start, _ in lines]
     intervals = [b - a for a, b in zip(starts, starts[1:])]
     span = (starts[-1] - starts[0]) / 1e6
-    print(f"frames: {len(frames)} over {span:.3f} s = {(len(frames) - 1) / span:.2f} frames/s")
-    describe("interval", intervals)
+    print(f"{args.what}s: {len(lines)} over {span:.3f} s = {(len(lines) - 1) / span:.2f} per second")
+    describe(f"{args.what} interval", intervals)
     late = sum(1 for i in intervals if i > 15000)
-    print(f"intervals over 15 ms: {late} ({100 * late / len(intervals):.2f} %)")
-    work = [took for _, took in frames if took is not None]
+    print(f"{args.what} intervals over 15 ms: {late} ({100 * late / len(intervals):.2f} %)")
+    work = [took for _, took in lines if took is not None]
     if work:
-        describe("frame work", work)
+        describe(f"{args.what} time", work)
 
 
 if __name__ == "__main__":

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs a command in an X server of its own: Xvfb on a free display (-displayfd picks it, so two runs
-# never collide), 1024x768 at 24 bits, stopped again when the command ends.
+# never collide), 1024x768 at 24 bits unless KELVARON_XVFB_SCREEN says otherwise (WxHxDEPTH),
+# stopped again when the command ends.
 # Usage: scripts/with-xvfb.sh COMMAND [ARGS...]   Exit status: the command's.
 set -uo pipefail
 
@@ -10,7 +11,7 @@ if ! command -v Xvfb >/dev/null; then
 fi
 
 dir=$(mktemp -d "${TMPDIR:-/tmp}/kelvaron-xvfb.XXXXXX")
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$dir/display" 2>"$dir/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 "${KELVARON_XVFB_SCREEN:-1024x768x24}" -nolisten tcp 3>"$dir/display" 2>"$dir/xvfb.log" &
 xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; rm -rf "$dir"' EXIT
 

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <tuple>
+#include <vector>
 
 #include "game/Highscores.h"
 #include "game/World.h"
@@ -21,11 +23,6 @@ class HighscoreFileTest : public ::testing::Test {
     table.load(file);
     return table;
   }
-  static std::vector<int> scores(const HighscoreTable& table) {
-    std::vector<int> result;
-    for (const Highscore& h : table.all()) result.push_back(h.score);
-    return result;
-  }
 
   ScratchDirectory scratch;
   const fs::path& dir = scratch.path();
@@ -34,63 +31,42 @@ class HighscoreFileTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(HighscoreFileTest, MissingFileGivesTenEmptySlotsAndSavesEmpty) {
-  HighscoreTable table = loaded();
-  EXPECT_EQ(table.size(), 10u);
-  for (const Highscore& h : table.all()) {
-    EXPECT_EQ(h.score, -1);
-    EXPECT_EQ(h.lives, 0);
-    EXPECT_EQ(h.date, 0);
-  }
-  ASSERT_TRUE(table.save(file));
-  EXPECT_EQ(read(), "");
-}
-
-TEST_F(HighscoreFileTest, ShortFileIsPaddedWithEmptySlots) {
-  write("500,-1,1700000000\n400,2,1700000001\n300,-1,3\n200,0,4\n");
-  HighscoreTable table = loaded();
-  EXPECT_EQ(scores(table), (std::vector<int>{500, 400, 300, 200, -1, -1, -1, -1, -1, -1}));
-  EXPECT_EQ(table.all()[1].lives, 2);
-  EXPECT_EQ(table.all()[1].date, 1700000001);
-}
-
-TEST_F(HighscoreFileTest, OverLongLineIsSkippedAloneAndLaterLinesStillCount) {
-  write("500,-1,1\n" + std::string(60, '9') + "\n400,2,2\n");
-  HighscoreTable table = loaded();
-  EXPECT_EQ(scores(table)[0], 500);
-  EXPECT_EQ(scores(table)[1], 400);
-  EXPECT_EQ(table.size(), 10u);
-}
-
-TEST_F(HighscoreFileTest, DamagedLinesBecomeEmptySlotsWithEveryFieldSet) {
-  write("\nhello\n1,2\n99999999999,1,1\n1,2,3,4\n12,x,3\n700,1,5\n");
-  HighscoreTable table = loaded();
-  EXPECT_EQ(scores(table), (std::vector<int>{700, -1, -1, -1, -1, -1, -1, -1, -1, -1}));
-  for (const Highscore& h : table.all()) {
-    if (h.score < 0) {
-      EXPECT_EQ(h.lives, 0);
-      EXPECT_EQ(h.date, 0);
-    }
-  }
-}
-
-TEST_F(HighscoreFileTest, AcceptedLineForms) {
+// Whatever the file holds, the table has ten slots: the good lines best first, then empty slots
+// (score -1, lives 0, date 0). A damaged or over-long line is skipped alone; a line may have
+// spaces after its commas, a CRLF ending or none at all; lines after the tenth are ignored.
+TEST_F(HighscoreFileTest, LoadsTheGoodLinesAndEmptySlotsForTheRest) {
+  using Row = std::tuple<int, int, std::int64_t>;
+  const Row first{500, -1, 1700000000};
+  const Row second{400, 2, 1700000001};
+  std::string twelve;
+  std::vector<Row> bestTen;
+  for (int i = 12; i >= 1; --i) twelve = std::to_string(i * 100) + ",0,0\n" + twelve;
+  for (int i = 10; i >= 1; --i) bestTen.emplace_back(i * 100, 0, 0);
   const std::string longest = "1," + std::string(35, '0') + "7,1700000000";  // 49 characters
-  write("500, -1, 1700000000\r\n" + longest + "\n400,2,2");  // the last line has no line feed
-  HighscoreTable table = loaded();
-  EXPECT_EQ(scores(table)[0], 500);
-  EXPECT_EQ(table.all()[1].score, 400);
-  EXPECT_EQ(table.all()[2].lives, 7);
-}
-
-TEST_F(HighscoreFileTest, LinesAfterTheTenthAreIgnored) {
-  std::string text;
-  for (int i = 1; i <= 12; ++i) text += std::to_string(i * 100) + ",0,0\n";
-  write(text);
-  HighscoreTable table = loaded();
-  EXPECT_EQ(table.size(), 10u);
-  EXPECT_EQ(scores(table).front(), 1000);
-  EXPECT_EQ(scores(table).back(), 100);
+  const std::tuple<const char*, std::string, std::vector<Row>> cases[] = {
+      {"missing", "", {}},
+      {"short", "500,-1,1700000000\n400,2,1700000001\n", {first, second}},
+      {"damaged", "\nhello\n1,2\n99999999999,1,1\n1,2,3,4\n12,x,3\n500,-1,1700000000\n", {first}},
+      {"over-long",
+       "500,-1,1700000000\n" + std::string(60, '9') + "\n400,2,1700000001\n",
+       {first, second}},
+      {"CRLF and spaces", "500, -1, 1700000000\r\n400,2,1700000001\r\n", {first, second}},
+      {"no last line feed",
+       "500,-1,1700000000\n" + longest + "\n400,2,1700000001",
+       {first, second, {1, 7, 1700000000}}},
+      {"twelve lines", twelve, bestTen},
+  };
+  for (const auto& [what, text, rows] : cases) {
+    SCOPED_TRACE(what);
+    if (!text.empty()) write(text);
+    std::vector<Row> loadedRows;
+    for (const Highscore& h : loaded().all()) loadedRows.emplace_back(h.score, h.lives, h.date);
+    std::vector<Row> expected = rows;
+    expected.resize(10, Row{-1, 0, 0});
+    EXPECT_EQ(loadedRows, expected);
+  }
+  ASSERT_TRUE(HighscoreTable().save(file));
+  EXPECT_EQ(read(), "");  // an empty table saves no lines
 }
 
 TEST_F(HighscoreFileTest, RoundTripRewritesTheSameLinesWithEqualScoresReversed) {
@@ -112,12 +88,9 @@ TEST_F(HighscoreFileTest, LaterEqualScoreStandsAboveAndOnlyTheBestTenAreKeptAndS
   EXPECT_NE(text.find("1005,3,99\n1005,0,5\n"), std::string::npos);
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 10);
   EXPECT_EQ(text.find("1000,"), std::string::npos);  // the lowest is not saved
-}
-
-TEST_F(HighscoreFileTest, ScoreZeroIsARealRecord) {
-  HighscoreTable table = loaded();
-  table.record(0, -1, 5);
-  ASSERT_TRUE(table.save(file));
+  HighscoreTable zero;
+  zero.record(0, -1, 5);  // a score of zero is a real record
+  ASSERT_TRUE(zero.save(file));
   EXPECT_EQ(read(), "0,-1,5\n");
 }
 

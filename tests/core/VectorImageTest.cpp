@@ -16,25 +16,13 @@ class OnePoint : public VectorImage {
   }
 };
 
-std::vector<Point> drawn(const VectorImage& image, double rotation, double scale,
-                         Colorref pen = kOwnColor, Colorref brush = kOwnColor,
-                         RecordingCanvas* out = nullptr) {
+std::vector<Point> drawn(const VectorImage& image, double rotation, double scale) {
   RecordingCanvas canvas;
-  image.draw(canvas, 0, 0, rotation, scale, pen, brush);
-  if (out) *out = canvas;
+  image.draw(canvas, 0, 0, rotation, scale, kOwnColor, kOwnColor);
   return canvas.calls.at(0).points;
 }
 
 }  // namespace
-
-TEST(VectorImage, CartesianPointIsStoredInPolarForm) {
-  OnePoint image;
-  double r = 0;
-  double th = 0;
-  image.get_rth(0, 0, 1, &r, &th);
-  EXPECT_DOUBLE_EQ(r, 10);
-  EXPECT_NEAR(th, -1.5707963, 1e-6);
-}
 
 TEST(VectorImage, RotationScaleAndTruncationTowardZero) {
   OnePoint image;
@@ -44,26 +32,6 @@ TEST(VectorImage, RotationScaleAndTruncationTowardZero) {
   EXPECT_EQ(drawn(image, 0, 0), (std::vector<Point>{{0, 0}, {0, 0}, {0, 0}}));
   EXPECT_EQ(drawn(image, 0, 1)[1], (Point{10, 0}));
   EXPECT_EQ(drawn(image, 0, 1)[2], (Point{-10, 0}));
-}
-
-TEST(VectorImage, IndicesOutsideThePolygonAreIgnored) {
-  OnePoint image;
-  image.set_xy(-1, 5, 5);
-  image.set_rth(3, 5, 5);
-  EXPECT_EQ(drawn(image, 0, 1)[0], (Point{0, -10}));
-  double x = 7;
-  double y = 7;
-  image.get_xy(3, 0, 1, &x, &y);
-  EXPECT_EQ(x, 0);
-  EXPECT_EQ(y, 0);
-}
-
-TEST(VectorImage, OwnColoursUnlessGiven) {
-  OnePoint image;
-  RecordingCanvas canvas;
-  drawn(image, 0, 1, kOwnColor, 0x0000FF, &canvas);
-  EXPECT_EQ(canvas.calls[0].pen, OptionalColor(0x111111));
-  EXPECT_EQ(canvas.calls[0].brush, OptionalColor(0x0000FF));
 }
 
 // A position gone NaN is a fault upstream; debug builds stop before it reaches the canvas.

@@ -1,9 +1,4 @@
-#include <algorithm>
-#include <cstdlib>
-#include <map>
-
 #include "GameTestSupport.h"
-#include "game/BlastSprite.h"
 
 namespace {
 
@@ -58,29 +53,6 @@ TEST_F(Bombs, OnceTheBossIsDeadNeitherBombsNorEnemyShotsDoAnything) {
   boss().dead = false;  // the press stays used up while the button is held
   frame();
   EXPECT_FALSE(flashed());
-}
-
-TEST(Blast, GrowsAndFadesWhiteYellowRedBlackOver63FramesThenGoes) {
-  World world;
-  BlastSprite blast(200, 200, 62);
-  RecordingCanvas canvas;
-  const std::map<int, Colorref> colours = {
-      {1, rgb(255, 255, 243)}, {21, rgb(255, 255, 3)}, {42, rgb(255, 7, 0)}, {63, rgb(11, 0, 0)}};
-  for (int age = 1; age <= 63; ++age) {
-    blast.update();
-    canvas.clear();
-    blast.draw(canvas);
-    const DrawCall& disc = canvas.calls.at(0);
-    int radius = 0;
-    for (const Point& p : disc.points) radius = std::max(radius, std::abs(p.x - 200));
-    EXPECT_NEAR(radius, age, age == 1 || age == 63 ? 0 : 1) << "age " << age;
-    if (!colours.count(age)) continue;
-    EXPECT_EQ(disc.brush, colours.at(age)) << "age " << age;
-    EXPECT_EQ(disc.pen, colours.at(age)) << "age " << age;
-  }
-  EXPECT_EQ(world.delosprites.size(), 0);
-  blast.update();  // drawn once more at 63 in the frame it asks to go
-  EXPECT_EQ(world.delosprites.size(), 1);
 }
 
 }  // namespace

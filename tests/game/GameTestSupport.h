@@ -2,30 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
-#include "controls/ControlSource.h"
-#include "game/Clock.h"
 #include "game/Highscores.h"
-#include "game/World.h"
 #include "player/PlayerSprite.h"
-#include "shell/UpdateBridge.h"
-#include "support/RecordingCanvas.h"
-
-// Keys held by the test; no joystick.
-class HeldKeys final : public ControlSource {
- public:
-  bool keyHeld(Key key) const override { return held.count(key) != 0; }
-  int joystickDeviceCount() const override { return 0; }
-  std::optional<JoystickReading> readJoystick(int) const override { return std::nullopt; }
-  std::set<Key> held;
-};
+#include "support/LevelRun.h"
 
 // Who did what, in order, across all probes of a test.
 using EventLog = std::vector<std::string>;
@@ -74,28 +59,14 @@ inline std::vector<std::string> namesIn(const SpriteList& list) {
   return names;
 }
 
-// A world fighting level 1 against a probe boss, with a virtual clock, test-held keys and a
-// highscore file of its own.
-class GameSceneTest : public ::testing::Test {
+// Level 1 fought against a probe boss.
+class GameSceneTest : public ::testing::Test, public LevelRun {
  protected:
-  GameSceneTest() {
-    world.setClock(&clock);
-    world.input.setSource(&keys);
-    world.windowfront = true;
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    world.highscoreFile =
-        std::filesystem::temp_directory_path() /
-        (std::string("kelvaron-game-") + info->test_suite_name() + "-" + info->name() + ".csv");
-    std::filesystem::remove(world.highscoreFile);
-    startLevel(1);
-  }
-  ~GameSceneTest() override { std::filesystem::remove(world.highscoreFile); }
+  GameSceneTest() { startLevel(1); }
 
-  // Starts the level as the bridge would, with the real level set-up, then puts in a probe boss.
+  // The level as the bridge sets it up, then a probe for its boss.
   Probe& startLevel(int level) {
-    world.UB.nowlevel = level;
-    world.UB.scene = updategame;
-    world.initialize(level);
+    LevelRun::startLevel(level);
     world.es = std::make_unique<Probe>("boss", 400, 100, &log, 30);
     return boss();
   }
@@ -111,19 +82,7 @@ class GameSceneTest : public ::testing::Test {
     while (ship().get_state() != &PlayerSprite::updatenormal) ship().update();
   }
 
-  // One frame, one hundredth of a second later on the virtual clock; the canvas holds its calls.
-  void frame() {
-    clock.setFrame(clock.frame() + 1);
-    canvas.clear();
-    update(world, canvas);
-  }
-  void frames(int n) {
-    for (int i = 0; i < n; ++i) frame();
-  }
   void advanceSeconds(int seconds) { clock.setFrame(clock.frame() + 100 * seconds); }
-
-  void hold(Key key) { keys.held.insert(key); }
-  void release(Key key) { keys.held.erase(key); }
 
   Probe* addProbe(SpriteList& list, const std::string& name, double x, double y, int hitsize = 1) {
     auto* probe = new Probe(name, x, y, &log, hitsize);
@@ -140,9 +99,5 @@ class GameSceneTest : public ::testing::Test {
     return saved;
   }
 
-  World world;
-  VirtualClock clock;
-  HeldKeys keys;
-  RecordingCanvas canvas;
   EventLog log;
 };

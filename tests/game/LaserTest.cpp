@@ -50,21 +50,6 @@ TEST_F(Lasers, EachShotLeavesOnceWhollyOutsideTheFieldWidenedByItsMargin) {
   EXPECT_FALSE(leaves(std::make_unique<PWLaserSprite>(400, 608)));
 }
 
-// The red bar and the bolt move before speeding up, the pointed laser speeds up first.
-TEST_F(Lasers, RedBarGainsOnePixelPerFrameFromRestPointedLaserSpeedsUpBeforeMoving) {
-  RedRapidLaserSprite bar(400, 100, 0);
-  for (double below : {0, 1, 3, 6, 10}) {
-    bar.update();
-    EXPECT_NEAR(bar.get_y() - 100, below, 1e-6);
-  }
-  EnemyLTLSprite pointed(400, 100, 0, 0, 0, 1);
-  BSTLaserSprite bolt(400, 100, 0, 0, 0, 1);
-  pointed.update();
-  bolt.update();
-  EXPECT_EQ(pointed.get_y(), 101);
-  EXPECT_EQ(bolt.get_y(), 100);
-}
-
 TEST_F(Lasers, PlasmaBallSpeedIsHeldToExactlySix) {
   world.rc = {-10'000'000, -10'000'000, 10'000'000, 10'000'000};
   PWLaserSprite ball(0, 0);

@@ -1,5 +1,3 @@
-#include <tuple>
-
 #include "GameTestSupport.h"
 
 namespace {
@@ -15,19 +13,6 @@ TEST_F(PlayerShip, FirstShotInTheFourthFrameAfterTurningNormalThenEveryThird) {
     shotsInFlight += std::to_string(world.psl.get_count());
   }
   EXPECT_EQ(shotsInFlight, "0001112223");
-}
-
-TEST_F(PlayerShip, LossTakes3Then61Then91FramesAndTheShipComesBackWhereItWasLost) {
-  makeShipNormal();
-  ASSERT_TRUE(ship().destroy(3));
-  hold(Key::Left);
-  const std::tuple<int, const char*, int> steps[] = {
-      {3, "wait", 400}, {61, "regen", 400}, {90, "regen", 130}, {1, "normal", 127}};
-  for (const auto& [n, state, x] : steps) {
-    frames(n);
-    EXPECT_STREQ(ship().state_name(), state);
-    EXPECT_EQ(ship().get_x(), x);
-  }
 }
 
 // Two shots lie on the ship for good: only a normal ship can be hit, and the second hit of a

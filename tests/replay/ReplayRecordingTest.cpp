@@ -4,41 +4,25 @@
 
 #include <set>
 
-#include "game/World.h"
 #include "player/PlayerSprite.h"
 #include "replay/ReplayPlayer.h"
 #include "replay/ReplayStore.h"
-#include "shell/UpdateBridge.h"
-#include "support/RecordingCanvas.h"
-#include "support/ScratchDirectory.h"
+#include "support/LevelRun.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-class Keys final : public ControlSource {
- public:
-  bool keyHeld(Key key) const override { return held.count(key) != 0; }
-  int joystickDeviceCount() const override { return 0; }
-  std::optional<JoystickReading> readJoystick(int) const override { return std::nullopt; }
-  std::set<Key> held;
-};
-
-class ReplayRecording : public ::testing::Test {
+class ReplayRecording : public ::testing::Test, public LevelRun {
  protected:
   ReplayRecording() {
-    world.setClock(&clock);
-    world.input.setSource(&keys);
-    world.highscoreFile = scratch.path() / "highscores.csv";
     world.recordReplays = true;
     world.start();
   }
 
   void frame(bool front = true) {
-    clock.setFrame(clock.frame() + 1);
     world.windowfront = front;
-    canvas.calls.clear();
-    update(world, canvas);
+    LevelRun::frame();
   }
 
   std::vector<fs::path> replays() const {
@@ -49,12 +33,6 @@ class ReplayRecording : public ::testing::Test {
     }
     return files;
   }
-
-  ScratchDirectory scratch;
-  VirtualClock clock;
-  Keys keys;
-  World world;
-  RecordingCanvas canvas;
 };
 
 }  // namespace
@@ -62,7 +40,7 @@ class ReplayRecording : public ::testing::Test {
 // "New Game" chosen with Z: the frames after that one are the game's. Controls held while the
 // window is behind another are recorded as released, as the game read them.
 TEST_F(ReplayRecording, AGameClosedMidwayIsRecordedFromItsFirstFrameAndPlaysBack) {
-  keys.held = {Key::Z};
+  hold(Key::Z);
   frame();  // the title frame that starts the game
   for (int i = 0; i < 260; ++i) {
     keys.held = {Key::Z, i % 50 < 25 ? Key::Left : Key::Up};

@@ -12,6 +12,7 @@
 #include "FrameLog.h"
 #include "GameLoop.h"
 #include "GameWindow.h"
+#include "LoopEvents.h"
 #include "RasterCanvas.h"
 #include "SdlSystem.h"
 #include "game/World.h"
@@ -62,11 +63,45 @@ TEST(FrameLoop, RunsWithoutTheFocusWithControlsReleasedAndSavesTheTableAtTheClos
     };
     SDL_AddTimer(100, closeBox, nullptr);
     FrameLog log((dir / "frames.log").string());
-    runFrames(world, window, canvas, &log);
+    runFrames(world, window, canvas, {.updateLog = &log});
   }
   EXPECT_NE(readFile(dir / "frames.log"), "");  // frames ran
   EXPECT_FALSE(world.windowDestroyed());        // the held Z did not pick "Quit"
   EXPECT_FALSE(world.windowfront);
   EXPECT_EQ(readFile(world.highscoreFile), "7000,2,1700000000\n500,1,1600000000\n");
   std::filesystem::remove_all(dir);
+}
+
+TEST(FrameLoop, PausesOnPOrEscapeOrAControllersBackButton) {
+  const auto key = [](SDL_Keycode code, Uint8 repeat = 0) {
+    SDL_Event event{};
+    event.type = SDL_KEYDOWN;
+    event.key.keysym.sym = code;
+    event.key.repeat = repeat;
+    return event;
+  };
+  const auto button = [](Uint32 type, Uint8 which) {
+    SDL_Event event{};
+    event.type = type;
+    event.cbutton.button = which;
+    return event;
+  };
+  SDL_Event released = key(SDLK_p);
+  released.type = SDL_KEYUP;
+  const struct {
+    SDL_Event event;
+    bool pauses;
+  } cases[] = {
+      {key(SDLK_p), true},
+      {key(SDLK_ESCAPE), true},
+      {key(SDLK_p, 1), false},  // held: the repeats must not toggle it back and forth
+      {released, false},
+      {key(SDLK_SPACE), false},
+      {button(SDL_CONTROLLERBUTTONDOWN, SDL_CONTROLLER_BUTTON_BACK), true},
+      {button(SDL_CONTROLLERBUTTONUP, SDL_CONTROLLER_BUTTON_BACK), false},
+      {button(SDL_CONTROLLERBUTTONDOWN, SDL_CONTROLLER_BUTTON_START), false},  // Space's button
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(pausePressed(c.event), c.pauses) << "case " << &c - cases;
+  }
 }

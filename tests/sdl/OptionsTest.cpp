@@ -33,12 +33,16 @@ TEST(Options, EveryOptionIsReadAndBadOnesStopWithStatusTwo) {
   EXPECT_FALSE(none.status);
   EXPECT_EQ(none.options.look.scale, 1);
   EXPECT_FALSE(none.options.look.smooth || none.options.look.fullscreen);
+  EXPECT_TRUE(none.options.look.vsync);
 
-  const Parsed all = parse({"--scale", "3", "--smooth", "--fullscreen", "--frame-log", "f.log"});
+  const Parsed all = parse({"--scale", "3", "--smooth", "--fullscreen", "--no-vsync", "--frame-log",
+                            "f.log", "--present-log", "p.log"});
   EXPECT_FALSE(all.status);
   EXPECT_EQ(all.options.look.scale, 3);
   EXPECT_TRUE(all.options.look.smooth && all.options.look.fullscreen);
+  EXPECT_FALSE(all.options.look.vsync);
   EXPECT_EQ(all.options.frameLog, "f.log");
+  EXPECT_EQ(all.options.presentLog, "p.log");
 
   const std::vector<std::vector<std::string>> stopAtOnce[] = {
       {{"--help"}, {"--version"}},  // status 0
@@ -47,6 +51,7 @@ TEST(Options, EveryOptionIsReadAndBadOnesStopWithStatusTwo) {
        {"--scale", "two"},
        {"--scale"},
        {"--frame-log"},
+       {"--present-log"},
        {"--bogus"},
        {"extra"}},  // status 2
   };

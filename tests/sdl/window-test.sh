@@ -2,7 +2,8 @@
 # The Linux program in a real X window: an Xvfb server of its own, synthetic key presses from
 # xdotool, screenshots read back with ImageMagick. Checks the title screen, the menu, "Quit", the
 # close box, SIGTERM, a stopped-and-resumed process and a start without a display; every way out
-# must leave highscores.csv saved. A game closed midway leaves a replay that kelvaron-sim verifies
+# must leave highscores.csv saved. A large window keeps 100 updates a second. A game paused for two
+# seconds runs no update meanwhile and, closed midway, leaves a replay that kelvaron-sim verifies
 # and that `kelvaron --replay` shows to its end, or until Escape.
 # Usage: window-test.sh PATH-TO-kelvaron PATH-TO-kelvaron-wm-close [PATH-TO-kelvaron-sim]
 # Exit status: 0 passed, 1 failed, 77 skipped (Xvfb, xdotool or ImageMagick missing).
@@ -181,7 +182,7 @@ await_exit 5
 expect_clean_exit "$dir" "SIGTERM" "$status"
 expect_saved "$dir" "SIGTERM"
 
-# --- 4. Stopped for half a second: the missed frames are dropped, not raced through. ---
+# --- 4. Stopped for half a second: the missed updates are dropped, not raced through. ---
 dir=$(new_scratch stall)
 start_game "$dir" --frame-log "$dir/frames.log"
 window=$(game_window)
@@ -193,15 +194,33 @@ sleep 0.3
 kill -TERM "$game_pid"
 await_exit 5
 expect_clean_exit "$dir" "stall" "$status"
-# After the longest gap, frames at the normal pace start about 3 times in 30 ms; a catch-up burst
-# of the 50 missed frames would start many more.
+# After the longest gap come at most 5 updates of catch-up, then about 3 more in 30 ms at the normal
+# pace; racing through the 50 missed updates would start many more.
 gap=0 after=999
 read -r gap after < <(awk 'NR > 1 { d = $1 - prev; if (d > gap) { gap = d; at = NR } }
   { t[NR] = $1; prev = $1 }
   END { n = 0; for (i = at + 1; i in t && t[i] - t[at] <= 30000; i++) n++; print gap, n }' \
   "$dir/frames.log")
 if ((gap >= 400000)); then pass "stall seen in the frame log (${gap} us)"; else fail "no stall in the frame log (longest gap ${gap} us)"; fi
-if ((after <= 6)); then pass "frames in the 30 ms after the stall: $after"; else fail "burst after the stall: $after frames in 30 ms"; fi
+if ((after <= 9)); then pass "updates in the 30 ms after the stall: $after"; else fail "burst after the stall: $after updates in 30 ms"; fi
+
+# --- 4b. Three times the size, where presenting a frame is slow: the updates keep pace with the
+# wall clock (within 3 %, so that a loaded machine does not fail it). ---
+dir=$(new_scratch pace)
+start_game "$dir" --scale 3 --frame-log "$dir/frames.log"
+window=$(game_window)
+sleep 4
+kill -TERM "$game_pid"
+await_exit 5
+expect_clean_exit "$dir" "--scale 3" "$status"
+# From half a second in, past the window's start-up.
+rate=$(awk 'NR == 1 { from = $1 + 500000 } $1 >= from { if (!n++) first = $1; last = $1 }
+  END { if (n > 1) printf "%.2f", (n - 1) * 1e6 / (last - first); else print 0 }' "$dir/frames.log")
+if awk -v r="$rate" 'BEGIN { exit !(r >= 97 && r <= 103) }'; then
+  pass "--scale 3: $rate updates per second"
+else
+  fail "--scale 3: $rate updates per second, expected 100 within 3 %"
+fi
 
 # --- 5. No display: one clear line of ours (a display library may add its own) and a failure
 # status, not a game running where nobody can see it. ---
@@ -217,21 +236,34 @@ else
   cat "$dir/stderr.log"
 fi
 
-# --- 6. A game closed midway: its replay verifies, and plays in the window without recording. ---
+# --- 6. A game paused for two seconds, then closed midway: no update ran in the pause, the picture
+# showed PAUSED, and the replay verifies and plays in the window without recording. ---
 dir=$(new_scratch replay)
-start_game "$dir"
+start_game "$dir" --frame-log "$dir/frames.log"
 window=$(game_window)
 xdotool windowfocus --sync "$window"
 sleep 0.2
 press z  # "New Game"
 xdotool keydown z keydown Left
 sleep 1.5
-xdotool keyup Left keydown Up
+xdotool keyup Left keyup z
+press p
+sleep 1
+import -window "$window" "$work/paused.png"
+sleep 1
+press p
+xdotool keydown z keydown Up
 sleep 1.5
 xdotool keyup Up keyup z
 "$wm_close" "$window"
 await_exit 5
 expect_clean_exit "$dir" "game closed midway" "$status"
+# Only the words are pure white on the dimmed picture.
+expect_at_least "PAUSED over the dimmed picture" \
+  "$(pixels_of "$work/paused.png" FFFFFF 200x60+297+255)" 100
+gap=$(awk 'NR > 1 && $1 - prev > gap { gap = $1 - prev } { prev = $1 } END { print gap + 0 }' \
+  "$dir/frames.log")
+if ((gap >= 1900000)); then pass "no update in the pause (${gap} us)"; else fail "longest stretch without an update: ${gap} us"; fi
 replay=$(ls "$dir"/replays/*.kvr 2>/dev/null | head -n1)
 if [[ -n "$replay" ]]; then pass "replay written: ${replay##*/}"; else fail "no replay in replays/"; fi
 if [[ -n "$replay" && -n "$sim" ]]; then

@@ -1,11 +1,11 @@
-// A scripted game recorded by the runner, played back and verified; and a changed rule caught at
-// the first checkpoint after it.
+// A scripted game recorded by the runner and played back with a changed rule: the change is caught
+// at the first checkpoint after it. (The golden replays and the game's own recording test show a
+// recorded game playing back exactly.)
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "SimRunner.h"
-#include "StateJson.h"
 #include "support/ScratchDirectory.h"
 
 namespace fs = std::filesystem;
@@ -51,29 +51,6 @@ class ReplayRun : public ::testing::Test {
 };
 
 }  // namespace
-
-TEST_F(ReplayRun, AGameThatWinsALevelAndLosesShipsPlaysBackExactly) {
-  EXPECT_EQ(file.filename().string(), "20231114-221339-0000330000-hs.kvr");
-  std::string error;
-  const auto replay = loadReplay(file, error);
-  ASSERT_TRUE(replay) << error;
-  EXPECT_EQ(replay->end, ReplayEnd::gameover);
-  EXPECT_EQ(replay->frames, 1900u);  // from the frame after "New Game" to the one leaving the game
-  EXPECT_EQ(replay->checkpoints[13].level, 1);
-  EXPECT_EQ(replay->checkpoints[15].level, 2);
-  EXPECT_GT(replay->checkpoints[15].lifecount, replay->final.lifecount);
-
-  const auto played = playBack();
-  EXPECT_FALSE(played->desync()) << played->desync()->describe();
-  auto withoutFrame = [](nlohmann::json state) {
-    state.erase("frame");
-    return state;
-  };
-  EXPECT_EQ(withoutFrame(traceJson(played->world(), 0, true)),
-            withoutFrame(traceJson(recording->world(), 0, true)));
-  EXPECT_FALSE(fs::exists("highscores.csv.tmp"));
-  EXPECT_EQ(std::distance(fs::directory_iterator("replays"), fs::directory_iterator()), 1);
-}
 
 TEST_F(ReplayRun, AChangedRuleIsFoundAtTheFirstCheckpointAfterIt) {
   struct Case {

@@ -1,9 +1,6 @@
 #pragma once
 
 #include <algorithm>
-#include <cstddef>
-#include <iterator>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -11,98 +8,55 @@
 
 #include "graphics/Canvas.h"
 
-// A Canvas that draws nothing and remembers every call in order, for tests that check what a frame
-// draws, where, and in which colours.
+// One drawing call: a polygon's points; a rectangle's (left, top), (right, bottom); a line's ends;
+// a text's top-left corner.
 struct DrawCall {
-  enum class Kind { Polygon, Rectangle, Line, Text, Origin };
+  enum class Kind { Polygon, Rectangle, Line, Text };
 
   Kind kind = Kind::Polygon;
-  // Polygon: its points. Rectangle: (left, top), (right, bottom). Line: from, to.
-  // Text: its top-left corner. Origin: the new viewport origin.
   std::vector<Point> points;
   OptionalColor pen;    // polygon, rectangle, line
   OptionalColor brush;  // polygon, rectangle
-  std::string text;     // text
-  Colorref colour = 0;  // text colour; the pen for a line
-  Point origin;         // the viewport origin in effect for this call (before it, for Origin)
+  std::string text;
+  Colorref colour = 0;  // a text's colour
 };
 
+// A Canvas that draws nothing and remembers every call in order, for tests that check what a frame
+// draws, where, and in which colours.
 class RecordingCanvas : public Canvas {
  public:
-  using Kind = DrawCall::Kind;
-
   void polygon(std::span<const Point> points, OptionalColor pen, OptionalColor brush) override {
-    DrawCall call = make(Kind::Polygon);
-    call.points.assign(points.begin(), points.end());
-    call.pen = pen;
-    call.brush = brush;
-    calls.push_back(std::move(call));
+    calls.push_back({DrawCall::Kind::Polygon, {points.begin(), points.end()}, pen, brush, {}, 0});
   }
-
   void rectangle(int left, int top, int right, int bottom, OptionalColor pen,
                  OptionalColor brush) override {
-    DrawCall call = make(Kind::Rectangle);
-    call.points = {{left, top}, {right, bottom}};
-    call.pen = pen;
-    call.brush = brush;
-    calls.push_back(std::move(call));
+    calls.push_back({DrawCall::Kind::Rectangle, {{left, top}, {right, bottom}}, pen, brush, {}, 0});
   }
-
   void line(Point from, Point to, Colorref pen) override {
-    DrawCall call = make(Kind::Line);
-    call.points = {from, to};
-    call.pen = pen;
-    call.colour = pen;
-    calls.push_back(std::move(call));
+    calls.push_back({DrawCall::Kind::Line, {from, to}, pen, std::nullopt, {}, pen});
   }
-
   void text(int x, int y, std::string_view text, Colorref color) override {
-    DrawCall call = make(Kind::Text);
-    call.points = {{x, y}};
-    call.text = std::string(text);
-    call.colour = color;
-    calls.push_back(std::move(call));
+    calls.push_back(
+        {DrawCall::Kind::Text, {{x, y}}, std::nullopt, std::nullopt, std::string(text), color});
   }
+  void setViewportOrigin(int, int) override {}
 
-  void setViewportOrigin(int x, int y) override {
-    DrawCall call = make(Kind::Origin);
-    call.points = {{x, y}};
-    calls.push_back(std::move(call));
-    origin_ = {x, y};
-  }
-
-  // Forgets the calls; the viewport origin stays as it is, as on a real surface.
   void clear() { calls.clear(); }
 
-  std::vector<DrawCall> ofKind(Kind kind) const {
+  std::vector<DrawCall> ofKind(DrawCall::Kind kind) const {
     std::vector<DrawCall> found;
     std::copy_if(calls.begin(), calls.end(), std::back_inserter(found),
                  [kind](const DrawCall& call) { return call.kind == kind; });
     return found;
   }
 
-  std::size_t count(Kind kind) const {
-    return static_cast<std::size_t>(std::count_if(
-        calls.begin(), calls.end(), [kind](const DrawCall& call) { return call.kind == kind; }));
-  }
-
   // The first text call with exactly this text, or null.
   const DrawCall* findText(std::string_view wanted) const {
     auto it = std::find_if(calls.begin(), calls.end(), [wanted](const DrawCall& call) {
-      return call.kind == Kind::Text && call.text == wanted;
+      return call.kind == DrawCall::Kind::Text && call.text == wanted;
     });
     return it == calls.end() ? nullptr : &*it;
   }
 
   std::vector<DrawCall> calls;
-
- private:
-  DrawCall make(Kind kind) const {
-    DrawCall call;
-    call.kind = kind;
-    call.origin = origin_;
-    return call;
-  }
-
-  Point origin_;
 };

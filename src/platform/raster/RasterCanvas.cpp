@@ -173,6 +173,10 @@ void RasterCanvas::clear() {
   originY_ = 0;
 }
 
+void RasterCanvas::dim() {
+  for (std::uint32_t& pixel : pixels_) pixel = (pixel >> 2) & 0x003F3F3Fu;
+}
+
 void RasterCanvas::resize(int width, int height) {
   width_ = std::max(width, 0);
   height_ = std::max(height, 0);

@@ -38,6 +38,9 @@ class RasterCanvas final : public Canvas {
 
   // Every pixel black and the viewport origin back at (0, 0).
   void clear();
+  // Every pixel at a quarter of its brightness, the viewport origin kept: a picture put in the
+  // background (the paused game).
+  void dim();
   // A new width x height surface, every pixel black, viewport origin at (0, 0).
   void resize(int width, int height);
 

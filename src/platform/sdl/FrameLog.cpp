@@ -10,10 +10,7 @@ FrameLog::FrameLog(const std::string& path) : file_(std::fopen(path.c_str(), "w"
 
 FrameLog::~FrameLog() { std::fclose(file_); }
 
-void FrameLog::frameDone(std::chrono::steady_clock::time_point started,
-                         std::chrono::steady_clock::time_point finished) {
-  using std::chrono::microseconds;
-  const auto start = std::chrono::duration_cast<microseconds>(started.time_since_epoch()).count();
-  const auto took = std::chrono::duration_cast<microseconds>(finished - started).count();
-  std::fprintf(file_, "%lld %lld\n", static_cast<long long>(start), static_cast<long long>(took));
+void FrameLog::record(std::int64_t startUs, std::int64_t finishUs) {
+  std::fprintf(file_, "%lld %lld\n", static_cast<long long>(startUs),
+               static_cast<long long>(finishUs - startUs));
 }

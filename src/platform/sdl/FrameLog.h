@@ -1,12 +1,12 @@
 #pragma once
 
-#include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
-// One line per frame: the steady-clock time the frame started and how long its update, drawing and
-// presenting took, both in microseconds, so the frame rate, the spread of frame intervals and the
-// cost of a frame can be measured from outside.
+// One line per timed piece of work (a game update, a present): when it started on the steady clock
+// and how long it took, both in microseconds, so the rates, the spread of intervals and the cost of
+// each can be measured from outside.
 class FrameLog {
  public:
   // Throws std::runtime_error when the file cannot be created.
@@ -15,8 +15,7 @@ class FrameLog {
   FrameLog(const FrameLog&) = delete;
   FrameLog& operator=(const FrameLog&) = delete;
 
-  void frameDone(std::chrono::steady_clock::time_point started,
-                 std::chrono::steady_clock::time_point finished);
+  void record(std::int64_t startUs, std::int64_t finishUs);
 
  private:
   std::FILE* file_;

@@ -7,14 +7,24 @@ class SdlControlSource;
 class ReplayPlayer;
 class World;
 
-// Runs one frame per tick until the window's close box or the title's "Quit", then writes the
-// highscores. Frames go on while the window is in the background or minimised; the controls then
-// read as released. F11 and Alt+Enter switch fullscreen; controllers plugged in or out reach the
-// controls when given.
-void runFrames(World& world, GameWindow& window, RasterCanvas& canvas, FrameLog* log,
+struct LoopOptions {
+  // The window waits for the display at each present (GameWindow's look.vsync), and every present
+  // runs the updates that came due since the last. Without it: one update, one present, 100 times a
+  // second.
+  bool vsync = true;
+  FrameLog* updateLog = nullptr;   // one line per game update
+  FrameLog* presentLog = nullptr;  // one line per present
+};
+
+// Runs the game at 100 updates per second of steady time until the window's close box or the
+// title's "Quit", then writes the highscores. Frames go on while the window is in the background or
+// minimised; the controls then read as released. P, Escape or a controller's Back button pause a
+// fight and resume it: no update runs, the game's clock stands still and the picture stays, dimmed.
+void runFrames(World& world, GameWindow& window, RasterCanvas& canvas, const LoopOptions& options,
                SdlControlSource* controls = nullptr);
 
 // Shows a recorded game at the game's own pace with a "REPLAY" mark, until its last frame, the
 // close box or Escape. Records nothing and writes no highscores. False when the game played back
 // differently from the recording (the reason is on stderr).
-bool runReplay(World& world, GameWindow& window, RasterCanvas& canvas, ReplayPlayer& player);
+bool runReplay(World& world, GameWindow& window, RasterCanvas& canvas, ReplayPlayer& player,
+               const LoopOptions& options);

@@ -21,7 +21,7 @@ GameWindow::GameWindow(const char* title, int width, int height, const WindowLoo
       SDL_CreateWindow(title, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, width * look.scale,
                        height * look.scale, SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE);
   if (!window_) fail("no window");
-  renderer_ = SDL_CreateRenderer(window_, -1, 0);
+  renderer_ = SDL_CreateRenderer(window_, -1, look.vsync ? SDL_RENDERER_PRESENTVSYNC : 0);
   if (!renderer_) {
     SDL_DestroyWindow(window_);
     fail("no renderer");

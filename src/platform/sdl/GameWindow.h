@@ -9,6 +9,7 @@ struct WindowLook {
   int scale = 1;            // the window starts at this many times the game's size
   bool smooth = false;      // linear filtering instead of the crisp nearest-neighbour pixels
   bool fullscreen = false;  // starts in desktop fullscreen
+  bool vsync = true;        // each present waits for the display, so nothing tears
 };
 
 // The one game window. The game is always drawn at its own size; the window may be resized or

@@ -16,8 +16,9 @@ constexpr int kBadCommandLine = 2;
 std::optional<int> parseOptions(int argc, char** argv, Options& options) {
   CLI::App app{
       "Kelvaron: a boss-rush shoot-'em-up drawn with vector shapes.\n"
-      "Arrow keys move, Z fires and confirms, X sets off a bomb, Space leaves a result "
-      "screen;\na game controller works too. F11 or Alt+Enter switches fullscreen.\n"
+      "Arrow keys move, Z fires and confirms, X sets off a bomb, Space leaves a result screen,\n"
+      "P or Escape pauses a fight. A game controller works too (Back pauses). F11 or Alt+Enter\n"
+      "switches fullscreen.\n"
       "Highscores are kept in highscores.csv in the working directory (in "
       "~/.local/share/kelvaron/\nwhen that cannot be written)."};
   app.name("kelvaron");
@@ -28,10 +29,16 @@ std::optional<int> parseOptions(int argc, char** argv, Options& options) {
   app.add_flag("--smooth", options.look.smooth,
                "Scale the picture with linear filtering instead of crisp pixels");
   app.add_flag("--fullscreen", options.look.fullscreen, "Start in desktop fullscreen");
-  app.add_option(
-         "--frame-log", options.frameLog,
-         "Write one line per frame to FILE: its start on the steady clock and how long it took, "
-         "in microseconds")
+  bool noVsync = false;
+  app.add_flag("--no-vsync", noVsync,
+               "Do not wait for the display: one present per game update, 100 a second (the "
+               "picture may tear)");
+  app.add_option("--frame-log", options.frameLog,
+                 "Write one line per game update to FILE: its start on the steady clock and how "
+                 "long it took, in microseconds")
+      ->option_text("FILE");
+  app.add_option("--present-log", options.presentLog,
+                 "Write one line per present to FILE, in the same form")
       ->option_text("FILE");
   app.add_option("--replay", options.replay,
                  "Show the recorded game in FILE at normal speed, then exit; Escape ends it early. "
@@ -47,5 +54,6 @@ std::optional<int> parseOptions(int argc, char** argv, Options& options) {
     std::cerr << "kelvaron: " << error.what() << "\n\n" << app.help();
     return kBadCommandLine;
   }
+  options.look.vsync = !noVsync;
   return std::nullopt;
 }

@@ -6,7 +6,8 @@
 #include "GameWindow.h"
 
 struct Options {
-  std::string frameLog;  // empty: no log
+  std::string frameLog;    // one line per update; empty: no log
+  std::string presentLog;  // one line per present; empty: no log
   WindowLook look;
   std::string replay;  // a replay to show instead of playing
 };

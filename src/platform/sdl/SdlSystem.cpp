@@ -22,8 +22,6 @@ void requireVisibleDriver() {
 }  // namespace
 
 SdlSystem::SdlSystem() {
-  // The game paces itself at 100 frames a second; waiting for the monitor would change its speed.
-  SDL_SetHint(SDL_HINT_RENDER_VSYNC, "0");
   if (SDL_Init(SDL_INIT_VIDEO) != 0) throw std::runtime_error(SDL_GetError());
   requireVisibleDriver();
   // A failure leaves the keyboard, as a missing joystick does.

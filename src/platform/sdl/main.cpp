@@ -1,4 +1,4 @@
-// The Linux program: one window, one frame every 10 ms, the game's core doing all the rest.
+// The Linux program: one window, one game update every 10 ms, the game's core doing all the rest.
 #include <cstdio>
 #include <exception>
 #include <optional>
@@ -17,6 +17,20 @@
 
 namespace {
 
+// The logs asked for on the command line, and how the loop runs.
+struct Logs {
+  std::optional<FrameLog> updates;
+  std::optional<FrameLog> presents;
+
+  explicit Logs(const Options& options) {
+    if (!options.frameLog.empty()) updates.emplace(options.frameLog);
+    if (!options.presentLog.empty()) presents.emplace(options.presentLog);
+  }
+  LoopOptions loop(const Options& options) {
+    return {options.look.vsync, updates ? &*updates : nullptr, presents ? &*presents : nullptr};
+  }
+};
+
 int showReplay(const Options& options) {
   std::string error;
   auto replay = loadReplay(options.replay, error);
@@ -30,15 +44,15 @@ int showReplay(const Options& options) {
   ReplayPlayer player(std::move(*replay));
   player.start(world);
   RasterCanvas canvas(kFieldWidth, kFieldHeight);
-  return runReplay(world, window, canvas, player) ? 0 : 1;
+  Logs logs(options);
+  return runReplay(world, window, canvas, player, logs.loop(options)) ? 0 : 1;
 }
 
 int play(const Options& options) {
   if (!options.replay.empty()) return showReplay(options);
   SdlSystem sdl;
   GameWindow window("Kelvaron", kFieldWidth, kFieldHeight, options.look);
-  std::optional<FrameLog> log;
-  if (!options.frameLog.empty()) log.emplace(options.frameLog);
+  Logs logs(options);
 
   SdlControlSource controls;
   World world;
@@ -48,7 +62,7 @@ int play(const Options& options) {
   world.recordReplays = true;
   world.start();
   RasterCanvas canvas(kFieldWidth, kFieldHeight);
-  runFrames(world, window, canvas, log ? &*log : nullptr, &controls);
+  runFrames(world, window, canvas, logs.loop(options), &controls);
   return 0;
 }
 

@@ -24,6 +24,7 @@ enum StandardButton {
   kA = 0,
   kB = 1,
   kX = 2,
+  kBack = 8,
   kStart = 9,
   kUp = 12,
   kDown = 13,
@@ -73,15 +74,20 @@ bool WebControlSource::keyChanged(std::string_view key, bool down) {
 
 void WebControlSource::sampleGamepads() {
   gamepad_ = JoystickReading{};
-  if (emscripten_sample_gamepad_data() != EMSCRIPTEN_RESULT_SUCCESS) return;
-  const int count = emscripten_get_num_gamepads();
-  for (int index = 0; index < count; ++index) {
-    EmscriptenGamepadEvent pad;
-    if (emscripten_get_gamepad_status(index, &pad) != EMSCRIPTEN_RESULT_SUCCESS) continue;
-    if (!pad.connected || std::strcmp(pad.mapping, "standard") != 0) continue;
-    gamepad_ = readStandardGamepad(pad);
-    return;
+  const bool backWasHeld = backHeld_;
+  backHeld_ = false;
+  if (emscripten_sample_gamepad_data() == EMSCRIPTEN_RESULT_SUCCESS) {
+    const int count = emscripten_get_num_gamepads();
+    for (int index = 0; index < count; ++index) {
+      EmscriptenGamepadEvent pad;
+      if (emscripten_get_gamepad_status(index, &pad) != EMSCRIPTEN_RESULT_SUCCESS) continue;
+      if (!pad.connected || std::strcmp(pad.mapping, "standard") != 0) continue;
+      gamepad_ = readStandardGamepad(pad);
+      backHeld_ = pressed(pad, kBack);
+      break;
+    }
   }
+  backPressed_ = backHeld_ && !backWasHeld;
 }
 
 std::optional<JoystickReading> WebControlSource::readJoystick(int id) const {

@@ -21,6 +21,8 @@ class WebControlSource final : public ControlSource {
   void releaseAllKeys() { held_.fill(false); }
   // Reads the gamepads once per displayed frame, as browsers ask.
   void sampleGamepads();
+  // Whether the last sampling found the gamepad's Back (Select) button newly pressed.
+  bool backPressed() const { return backPressed_; }
 
   bool keyHeld(Key key) const override { return held_[static_cast<std::size_t>(key)]; }
   int joystickDeviceCount() const override { return 1; }
@@ -30,6 +32,8 @@ class WebControlSource final : public ControlSource {
   static constexpr std::size_t kKeys = 8;
   std::array<bool, kKeys> held_{};
   JoystickReading gamepad_;
+  bool backHeld_ = false;
+  bool backPressed_ = false;
 };
 
 // A stick axis of -1 (left, up) to 1 (right, down) on the joystick's 0 to 65535.

@@ -1,9 +1,13 @@
 #include "WebGame.h"
 
+#include <chrono>
+#include <cmath>
 #include <fstream>
 #include <iterator>
 
 #include "Page.h"
+#include "PauseScreen.h"
+#include "game/GameScene.h"
 #include "game/World.h"
 #include "shell/UpdateBridge.h"
 
@@ -14,9 +18,18 @@ std::string readFile(const std::filesystem::path& file) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// The browser's monotonic clock (performance.now()), in microseconds.
+std::int64_t steadyNowUs() {
+  using namespace std::chrono;
+  return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
 }  // namespace
 
-WebGame::WebGame() : canvas_(kWidth, kHeight), rgba_(std::size_t{kWidth} * kHeight) {
+WebGame::WebGame()
+    : canvas_(kWidth, kHeight),
+      clock_(PausableClock::wallNowUs(), steadyNowUs()),
+      rgba_(std::size_t{kWidth} * kHeight) {
   startWorld();
 }
 
@@ -28,7 +41,7 @@ void WebGame::startWorld() {
   world_ = std::make_unique<World>();
   world_->rc = {0, 0, kWidth, kHeight};
   world_->input.setSource(&controls_);
-  if (scriptClock_) world_->setClock(&*scriptClock_);
+  world_->setClock(scriptClock_ ? static_cast<const Clock*>(&*scriptClock_) : &clock_);
   std::error_code ignored;
   std::filesystem::remove(world_->highscoreFile, ignored);
   page::copyStoredTableTo(world_->highscoreFile.string());
@@ -40,9 +53,12 @@ bool WebGame::animationFrame(double nowMs) {
   if (finished_) return false;
   if (scriptClock_) return true;  // the test steps the frames
   controls_.sampleGamepads();
+  if (controls_.backPressed()) togglePause();
+  if (paused_) return true;
   const bool front = page::inFront();
   if (!front) controls_.releaseAllKeys();
-  const int due = pacer_.stepsDue(nowMs);
+  const int due = step_.stepsDue(std::llround(nowMs * 1000.0));
+  if (due > 0) clock_.advanceTo(steadyNowUs());
   for (int i = 0; i < due && !finished_; ++i) runUpdate(front);
   if (due > 0 && !finished_) present();
   return !finished_;
@@ -71,9 +87,36 @@ void WebGame::finish() {
   page::showGoodbye();
 }
 
+void WebGame::togglePause() {
+  if (paused_) {
+    resume();
+  } else {
+    pauseFight();
+  }
+}
+
+void WebGame::pauseFight() {
+  if (!scriptClock_ && !finished_ && !paused_ && currentScreen(*world_) == GameScreen::fight)
+    pause();
+}
+
+void WebGame::pause() {
+  paused_ = true;
+  clock_.pause(steadyNowUs());
+  drawPauseScreen(canvas_);
+  present();
+}
+
+void WebGame::resume() {
+  paused_ = false;
+  clock_.resume(steadyNowUs());
+  step_.restart();  // the paused stretch is not caught up
+}
+
 void WebGame::beginScript(std::int64_t clockStart, int startLevel, bool invincible) {
   scriptClock_.emplace(clockStart);
   finished_ = false;
+  paused_ = false;
   startWorld();
   world_->invincible = invincible;
   if (startLevel >= 5) {

@@ -6,16 +6,18 @@
 #include <string>
 #include <vector>
 
-#include "FramePacer.h"
 #include "RasterCanvas.h"
 #include "WebControlSource.h"
 #include "game/Clock.h"
 #include "game/PlayField.h"
+#include "loop/FixedStep.h"
+#include "loop/PausableClock.h"
 
 class World;
 
 // The browser program: one World, its RasterCanvas and the page's controls, run at 100 updates per
-// second of wall time from the page's animation frames, the latest picture shown on the page.
+// second of wall time from the page's animation frames, the latest picture shown on the page. A
+// fight can be paused: no update runs, the game's clock stands still and the picture stays, dimmed.
 //
 // For tests and measurements the page can switch to scripted play instead: a fresh World on a
 // clock that reads start + frame / 100 seconds, stepped frame by frame on request, the window
@@ -34,6 +36,13 @@ class WebGame {
   // One displayed frame at `nowMs`; false once the game has ended ("Quit").
   bool animationFrame(double nowMs);
 
+  // P, Escape or the gamepad's Back button: pauses a running fight, or resumes the paused game.
+  // Ignored in scripted play.
+  void togglePause();
+  // The page was hidden, and the browser stops its frames: a running fight pauses by itself.
+  void pauseFight();
+  bool paused() const { return paused_; }
+
   // Scripted play from program start; `startLevel` 1 to 5 starts that level at once as the runner
   // does (0: the title), `invincible` makes the ship ignore hits.
   void beginScript(std::int64_t clockStart, int startLevel, bool invincible);
@@ -49,7 +58,7 @@ class WebGame {
   void loadHighscores(const std::string& csv);
 
   std::int64_t updates() const { return updates_; }
-  std::int64_t droppedUpdates() const { return pacer_.droppedSteps(); }
+  std::int64_t droppedUpdates() const { return step_.droppedSteps(); }
   // Live sprites in the three lists.
   int spriteCount() const;
 
@@ -58,15 +67,19 @@ class WebGame {
   void runUpdate(bool windowfront);
   void storeIfRecorded();
   void finish();
+  void pause();
+  void resume();
 
   RasterCanvas canvas_;
   WebControlSource controls_;
   std::optional<VirtualClock> scriptClock_;
-  FramePacer pacer_;
+  PausableClock clock_;  // the game's clock outside scripted play
+  FixedStep step_;
   std::vector<std::uint32_t> rgba_;  // the picture as the page's canvas takes it
   std::int64_t updates_ = 0;
   std::size_t recordsKept_ = 0;
   bool finished_ = false;
+  bool paused_ = false;
   // Last, so it goes first: it reads the controls and the clock above.
   std::unique_ptr<World> world_;
 };

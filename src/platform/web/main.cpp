@@ -1,9 +1,11 @@
 // The browser program: the page's animation frames drive the game, its key, focus and gamepad
-// events feed the controls; the functions below are what the page's script calls.
+// events feed the controls, P, Escape and a hidden page pause a fight; the functions below are what
+// the page's script calls.
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
 #include <string>
+#include <string_view>
 
 #include "WebGame.h"
 
@@ -11,9 +13,22 @@ namespace {
 
 WebGame* game = nullptr;
 
+bool pauseKey(const EmscriptenKeyboardEvent& event) {
+  const std::string_view key = event.key;
+  return !event.repeat && (key == "p" || key == "P" || key == "Escape");
+}
+
 EM_BOOL onKey(int eventType, const EmscriptenKeyboardEvent* event, void*) {
+  const bool down = eventType == EMSCRIPTEN_EVENT_KEYDOWN;
+  if (down && pauseKey(*event)) game->togglePause();
   // True keeps the browser from scrolling the page on the arrows and Space.
-  return game->controls().keyChanged(event->key, eventType == EMSCRIPTEN_EVENT_KEYDOWN);
+  return game->controls().keyChanged(event->key, down);
+}
+
+// Browsers stop a hidden page's frames; a fight does not go on unseen after that either.
+EM_BOOL onVisibility(int, const EmscriptenVisibilityChangeEvent* event, void*) {
+  if (event->hidden) game->pauseFight();
+  return EM_FALSE;
 }
 
 EM_BOOL onBlur(int, const EmscriptenFocusEvent*, void*) {
@@ -39,6 +54,7 @@ EMSCRIPTEN_KEEPALIVE double kelvaron_dropped_updates() {
   return static_cast<double>(game->droppedUpdates());
 }
 EMSCRIPTEN_KEEPALIVE int kelvaron_sprite_count() { return game->spriteCount(); }
+EMSCRIPTEN_KEEPALIVE int kelvaron_paused() { return game->paused() ? 1 : 0; }
 
 // The text stays valid until the next call.
 EMSCRIPTEN_KEEPALIVE const char* kelvaron_highscores_csv() {
@@ -59,6 +75,7 @@ int main() {
   emscripten_set_keydown_callback(window, nullptr, EM_FALSE, onKey);
   emscripten_set_keyup_callback(window, nullptr, EM_FALSE, onKey);
   emscripten_set_blur_callback(window, nullptr, EM_FALSE, onBlur);
+  emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, onVisibility);
   emscripten_request_animation_frame_loop(onAnimationFrame, nullptr);
   return 0;
 }

@@ -27,8 +27,8 @@ void SvgCanvas::path(std::span<const Point> points, bool closed, OptionalColor p
   }
   if (closed) d += " Z";
   // Even-odd filling, as the canvas's polygons are filled.
-  shapes_ += "  <path d=\"" + d + "\" fill=\"" + paint(brush) + "\" fill-rule=\"evenodd\" stroke=\"" +
-             paint(pen) + "\"/>\n";
+  shapes_ += "  <path d=\"" + d + "\" fill=\"" + paint(brush) +
+             "\" fill-rule=\"evenodd\" stroke=\"" + paint(pen) + "\"/>\n";
 }
 
 void SvgCanvas::polygon(std::span<const Point> points, OptionalColor pen, OptionalColor brush) {

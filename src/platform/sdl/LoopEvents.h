@@ -1,0 +1,20 @@
+#pragma once
+
+#include <SDL.h>
+
+class GameWindow;
+class SdlControlSource;
+
+// What the events since the last look ask of the loop.
+struct LoopRequests {
+  bool close = false;  // the close box, SIGTERM, or Escape where it ends the program
+  bool pause = false;  // pause or resume
+};
+
+// P or Escape pressed (not a held key's repeat), or a game controller's Back button.
+bool pausePressed(const SDL_Event& event);
+
+// Handles the events that arrived since the last look, which also refreshes the keyboard and
+// joystick state the controls read: F11 and Alt+Enter switch fullscreen, controllers plugged in or
+// out reach `controls` when given. With `escapeCloses` (a replay shown) Escape ends the program.
+LoopRequests handleEvents(GameWindow& window, SdlControlSource* controls, bool escapeCloses);
