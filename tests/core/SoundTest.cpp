@@ -5,13 +5,18 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <vector>
 
+#include "game/World.h"
 #include "sound/AudioFormat.h"
 #include "sound/CueRecipes.h"
 #include "sound/FrameCues.h"
 #include "sound/Mixer.h"
 #include "sound/SoundBank.h"
+#include "sound/SoundSwitch.h"
+#include "support/RecordingCanvas.h"
+#include "support/ScratchDirectory.h"
 
 namespace {
 
@@ -121,4 +126,26 @@ TEST(Sound, CuesAreLimitedPerKindAndFrame) {
   silent.beginFrame();
   silent.add(SoundCue::bomb);
   EXPECT_TRUE(silent.empty());
+}
+
+// M: the new state shows for a moment and is kept between runs; no file (or a strange one) is on.
+TEST(Sound, TheSwitchShowsItsStateForAMomentAndIsRemembered) {
+  SoundSwitch sound;
+  RecordingCanvas canvas;
+  sound.drawNotice(canvas, Rect{0, 0, 794, 571});
+  EXPECT_TRUE(canvas.calls.empty());
+  sound.toggle();
+  for (int frame = 0; frame < SoundSwitch::kNoticeFrames + 10; ++frame) {
+    sound.drawNotice(canvas, Rect{0, 0, 794, 571});
+  }
+  ASSERT_EQ(canvas.calls.size(), static_cast<std::size_t>(SoundSwitch::kNoticeFrames));
+  EXPECT_EQ(canvas.calls[0].text, "Sound off");
+
+  ScratchDirectory scratch;
+  const std::string file = (scratch.path() / "sound.txt").string();
+  EXPECT_TRUE(readSoundOn(file));
+  writeSoundOn(file, false);
+  EXPECT_FALSE(readSoundOn(file));
+  writeSoundOn(file, true);
+  EXPECT_TRUE(readSoundOn(file));
 }
