@@ -12,6 +12,7 @@
 #include "PauseScreen.h"
 #include "RasterCanvas.h"
 #include "SdlControlSource.h"
+#include "SdlSound.h"
 #include "SleepUntil.h"
 #include "game/GameScene.h"
 #include "game/World.h"
@@ -34,6 +35,7 @@ struct LoopBody {
   std::function<bool()> fightRunning;  // empty: never pauses (a replay)
   SdlControlSource* controls = nullptr;
   PausableClock* clock = nullptr;  // the game's clock, stopped while paused
+  SdlSound* sound = nullptr;
   bool escapeCloses = false;
 };
 
@@ -68,6 +70,7 @@ class FrameLoop {
  private:
   void runUpdate() {
     const LoopRequests requests = handleEvents(window_, body_.controls, body_.escapeCloses);
+    toggleSound(requests);
     if (requests.close) {
       ended_ = true;
       return;
@@ -81,6 +84,10 @@ class FrameLoop {
     body_.update();
     if (options_.updateLog) options_.updateLog->record(started, steadyNowUs());
     if (body_.over()) ended_ = true;
+  }
+
+  void toggleSound(const LoopRequests& requests) {
+    if (requests.toggleSound && body_.sound) body_.sound->toggle();
   }
 
   void present() {
@@ -104,6 +111,7 @@ class FrameLoop {
   void whilePaused() {
     SDL_WaitEventTimeout(nullptr, kPausedShowMs);
     const LoopRequests requests = handleEvents(window_, body_.controls, body_.escapeCloses);
+    toggleSound(requests);
     if (requests.close) {
       ended_ = true;
     } else if (requests.pause) {
@@ -129,7 +137,7 @@ void drawReplayMark(Canvas& canvas, const World& world) {
 }  // namespace
 
 void runFrames(World& world, GameWindow& window, RasterCanvas& canvas, const LoopOptions& options,
-               SdlControlSource* controls) {
+               SdlControlSource* controls, SdlSound* sound) {
   PausableClock clock(PausableClock::wallNowUs(), steadyNowUs());
   world.setClock(&clock);
   LoopBody body;
@@ -137,18 +145,20 @@ void runFrames(World& world, GameWindow& window, RasterCanvas& canvas, const Loo
     world.windowfront = window.hasFocus();
     canvas.clear();  // every frame is drawn from a black field
     update(world, canvas);
+    if (sound) sound->frame(world, canvas);
   };
   body.over = [&] { return world.windowDestroyed(); };
   body.fightRunning = [&] { return currentScreen(world) == GameScreen::fight; };
   body.controls = controls;
   body.clock = &clock;
+  body.sound = sound;
   FrameLoop(window, canvas, options, body).run();
   world.shutdown();
   world.setClock(nullptr);
 }
 
 bool runReplay(World& world, GameWindow& window, RasterCanvas& canvas, ReplayPlayer& player,
-               const LoopOptions& options) {
+               const LoopOptions& options, SdlSound* sound) {
   LoopBody body;
   body.update = [&] {
     player.beforeFrame(world);
@@ -156,7 +166,9 @@ bool runReplay(World& world, GameWindow& window, RasterCanvas& canvas, ReplayPla
     update(world, canvas);
     player.afterFrame(world);
     drawReplayMark(canvas, world);
+    if (sound) sound->frame(world, canvas);
   };
+  body.sound = sound;
   body.over = [&] { return player.finished(); };
   body.escapeCloses = true;
   if (!player.finished()) FrameLoop(window, canvas, options, body).run();

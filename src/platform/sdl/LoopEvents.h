@@ -7,12 +7,15 @@ class SdlControlSource;
 
 // What the events since the last look ask of the loop.
 struct LoopRequests {
-  bool close = false;  // the close box, SIGTERM, or Escape where it ends the program
-  bool pause = false;  // pause or resume
+  bool close = false;        // the close box, SIGTERM, or Escape where it ends the program
+  bool pause = false;        // pause or resume
+  bool toggleSound = false;  // M: sound off or on again
 };
 
 // P or Escape pressed (not a held key's repeat), or a game controller's Back button.
 bool pausePressed(const SDL_Event& event);
+// M pressed (not a held key's repeat).
+bool soundKeyPressed(const SDL_Event& event);
 
 // Handles the events that arrived since the last look, which also refreshes the keyboard and
 // joystick state the controls read: F11 and Alt+Enter switch fullscreen, controllers plugged in or
