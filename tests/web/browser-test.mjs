@@ -1,7 +1,7 @@
 // The browser build in headless Chromium: the page shows the same pixels as kelvaron-sim for the
 // same input and clock, keeps its highscore table in local storage as highscores.csv text, refuses
-// a damaged stored table, runs 100 updates per second of wall time, and pauses a fight on P,
-// Escape or a hidden page.
+// a damaged stored table, runs 100 updates per second of wall time, pauses a fight on P,
+// Escape or a hidden page, and starts its sound on the first key.
 //
 // Usage: node tests/web/browser-test.mjs SITE_DIR KELVARON_SIM [--measure] [--base /PATH/]
 //   --measure  also prints the page's load time and the cost of update + drawing per level
@@ -270,6 +270,19 @@ test('P and Escape pause a fight and resume it, and a hidden page pauses it by i
   assert.equal(await updatesIn(300), 0, 'and stays paused when shown again');
   await page.keyboard.press('KeyP');
   assert.equal(await paused(), false);
+});
+
+test('the sound starts on the first key, and M turns it off and on, remembered', async () => {
+  await page.evaluate(() => localStorage.removeItem('kelvaron.sound'));
+  await page.reload();
+  await waitForTitle(page);
+  const stored = () => page.evaluate(() => localStorage.getItem('kelvaron.sound'));
+  assert.equal(await page.evaluate(() => kelvaron.audioState()), 'not started');
+  await page.keyboard.press('KeyM');
+  await page.waitForFunction(() => kelvaron.audioState() === 'running', {timeout: 5000});
+  assert.equal(await stored(), 'off');
+  await page.keyboard.press('KeyM');
+  assert.equal(await stored(), 'on');
 });
 
 // Update + drawing of each frame around the busiest one of each level, in scripted play with the

@@ -68,6 +68,7 @@ void WebGame::runUpdate(bool windowfront) {
   world_->windowfront = windowfront;
   canvas_.clear();  // every frame is drawn from a black field
   update(*world_, canvas_);
+  sound_.frame(*world_, canvas_);
   ++updates_;
   storeIfRecorded();
   if (world_->windowDestroyed()) finish();

@@ -8,6 +8,7 @@
 
 #include "RasterCanvas.h"
 #include "WebControlSource.h"
+#include "WebSound.h"
 #include "game/Clock.h"
 #include "game/PlayField.h"
 #include "loop/FixedStep.h"
@@ -32,6 +33,7 @@ class WebGame {
   ~WebGame();
 
   WebControlSource& controls() { return controls_; }
+  WebSound& sound() { return sound_; }
 
   // One displayed frame at `nowMs`; false once the game has ended ("Quit").
   bool animationFrame(double nowMs);
@@ -72,6 +74,7 @@ class WebGame {
 
   RasterCanvas canvas_;
   WebControlSource controls_;
+  WebSound sound_;
   std::optional<VirtualClock> scriptClock_;
   PausableClock clock_;  // the game's clock outside scripted play
   FixedStep step_;
