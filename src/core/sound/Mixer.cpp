@@ -9,13 +9,14 @@
 namespace {
 
 // Below the knee the sum passes unchanged; above it, it bends smoothly towards 1 and never gets
-// there.
+// there (u / (1 + u) rather than tanh, which each C library rounds its own way).
 constexpr float kKnee = 0.6f;
 
 float softLimit(float x) {
   const float size = std::fabs(x);
   if (size <= kKnee) return x;
-  const float bent = kKnee + (1.0f - kKnee) * std::tanh((size - kKnee) / (1.0f - kKnee));
+  const float over = (size - kKnee) / (1.0f - kKnee);
+  const float bent = kKnee + (1.0f - kKnee) * over / (1.0f + over);
   return std::copysign(bent, x);
 }
 

@@ -6,13 +6,11 @@
 #include "sound/AudioFormat.h"
 #include "sound/CueRecipes.h"
 #include "sound/NoiseSource.h"
+#include "sound/PortableMath.h"
 
 namespace {
 
 constexpr double kTwoPi = 6.283185307179586;
-
-// A value along a slide from `from` to `to`, evenly in pitch (exponentially in Hz).
-double slide(double from, double to, double t) { return from * std::pow(to / from, t); }
 
 double envelope(const Layer& layer, double seconds) {
   if (seconds < layer.attack) return seconds / layer.attack;
@@ -23,16 +21,19 @@ double envelope(const Layer& layer, double seconds) {
 // One layer's oscillator, low-pass and envelope, sample by sample.
 class LayerVoice {
  public:
-  explicit LayerVoice(const Layer& layer) : layer_(layer) {}
+  explicit LayerVoice(const Layer& layer)
+      : layer_(layer),
+        pitchOctaves_(portable::log(layer.endHz / layer.startHz)),
+        cutoffOctaves_(portable::log(layer.cutoffEndHz / layer.cutoffStartHz)) {}
 
   double next(double seconds, NoiseSource& noise) {
     const double t = seconds / (layer_.attack + layer_.decay);
-    phase_ += slide(layer_.startHz, layer_.endHz, t) / kSampleRate;
+    phase_ += layer_.startHz * portable::exp(t * pitchOctaves_) / kSampleRate;
     const bool wrapped = phase_ >= 1.0;
     phase_ -= std::floor(phase_);
     const double raw = oscillator(wrapped, noise);
-    const double cutoff = slide(layer_.cutoffStartHz, layer_.cutoffEndHz, t);
-    filtered_ += (1.0 - std::exp(-kTwoPi * cutoff / kSampleRate)) * (raw - filtered_);
+    const double cutoff = layer_.cutoffStartHz * portable::exp(t * cutoffOctaves_);
+    filtered_ += (1.0 - portable::exp(-kTwoPi * cutoff / kSampleRate)) * (raw - filtered_);
     return filtered_ * envelope(layer_, seconds) * layer_.gain;
   }
 
@@ -51,6 +52,9 @@ class LayerVoice {
   }
 
   const Layer& layer_;
+  // The slides, evenly in pitch: ln(end / start) of each.
+  const double pitchOctaves_;
+  const double cutoffOctaves_;
   double phase_ = 0.0;
   double filtered_ = 0.0;
   double held_ = 0.0;
