@@ -1,9 +1,10 @@
 #include "FrameRenderer.h"
 
 #include "GdiCanvas.h"
+#include "WaveOutSound.h"
 #include "game/World.h"
 
-void runFrame(HWND window, World& world) {
+void runFrame(HWND window, World& world, WaveOutSound* sound) {
   const int width = world.rc.right;
   const int height = world.rc.bottom;
   HDC windowDc = GetDC(window);
@@ -15,6 +16,7 @@ void runFrame(HWND window, World& world) {
   world.windowfront = GetForegroundWindow() == window;
   GdiCanvas canvas(memoryDc);
   update(world, canvas);
+  if (sound) sound->frame(world, canvas);
 
   BitBlt(windowDc, 0, 0, width, height, memoryDc, 0, 0, SRCCOPY);
   SelectObject(memoryDc, previousBitmap);

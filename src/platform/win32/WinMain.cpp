@@ -4,6 +4,7 @@
 #include "FrameRenderer.h"
 #include "FrameTimeLog.h"
 #include "TimerResolution.h"
+#include "WaveOutSound.h"
 #include "Win32ControlSource.h"
 #include "game/World.h"
 #include "resource.h"
@@ -19,6 +20,7 @@ struct Program {
   Win32ControlSource controls;
   World world;
   FrameTimeLog frameLog;
+  WaveOutSound sound;
 };
 Program* program = nullptr;
 
@@ -30,7 +32,7 @@ void updateClientRect(HWND window, World& world) {
 
 void onTimer(HWND window, Program& p) {
   p.frameLog.frameStarted();
-  runFrame(window, p.world);
+  runFrame(window, p.world, &p.sound);
   // The title's "Quit": this frame is finished and shown, now the window goes.
   if (p.world.windowDestroyed()) DestroyWindow(window);
 }
@@ -54,6 +56,9 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
       EndPaint(window, &paint);
       return 0;
     }
+    case WM_KEYDOWN:  // M, not a held key's repeat: sound off or on again
+      if (wParam == 'M' && !(lParam & (1 << 30))) program->sound.toggle();
+      return DefWindowProcA(window, message, wParam, lParam);
     case WM_TIMER:
       if (!program->world.windowDestroyed()) onTimer(window, *program);
       return 0;
