@@ -1,10 +1,10 @@
 #include "sound/PortableMath.h"
 
 #include <array>
-#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 namespace portable {
 
@@ -26,8 +26,12 @@ constexpr auto kInverseFactorials = [] {
 }();
 
 // 2^k for |k| < 1023, straight into the exponent bits: exact, and cheaper than std::ldexp.
+// (memcpy rather than std::bit_cast, which the browser build's library lacks.)
 double powerOfTwo(int k) {
-  return std::bit_cast<double>(static_cast<std::uint64_t>(k + 1023) << 52);
+  const std::uint64_t bits = static_cast<std::uint64_t>(k + 1023) << 52;
+  double value = 0.0;
+  std::memcpy(&value, &bits, sizeof value);
+  return value;
 }
 
 }  // namespace
