@@ -97,11 +97,19 @@ echo "== $web.zip"
 mkdir -p "$tmp/site/games"
 unzip -q "$web.zip" -d "$tmp/site"
 mv "$tmp/site/$web" "$tmp/site/games/kelvaron"
-check "only the page, its script and its WebAssembly" only_files "$web.zip" \
-  "$web/index.html $web/kelvaron.js $web/kelvaron.wasm "
+web_files=""
+for file in fit.js icon-192.png icon-512.png index.html kelvaron.js kelvaron.wasm \
+            manifest.webmanifest page.js replays.js sw.js tables.js touch.js; do
+  web_files+="$web/$file "
+done
+check "only the page, its scripts, its WebAssembly, manifest, icons and service worker" \
+  only_files "$web.zip" "$web_files"
 check "the page's footer names the version" grep -q "Kelvaron $version<" "$tmp/site/games/kelvaron/index.html"
 check "served under /games/kelvaron/: the title in headless Chromium" \
   one_test_passes node --test-name-pattern='^the title comes up' "$repo/tests/web/browser-test.mjs" \
+  "$tmp/site/games/kelvaron" "$sim" --base /games/kelvaron/
+check "served under /games/kelvaron/: starts offline once visited" \
+  one_test_passes node --test-name-pattern='^once visited' "$repo/tests/web/browser-test.mjs" \
   "$tmp/site/games/kelvaron" "$sim" --base /games/kelvaron/
 
 check "SHA256SUMS" sha256sum --quiet -c SHA256SUMS

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Records the golden replays in tests/data/golden again after a deliberate change of a rule, and
-# prints, for each one, which checkpoints and fields moved, so that the change's effect on every
-# level can be read in review. Commit the new .kvr files with the change that moved them.
+# prints, for each one, which checkpoints and fields moved and whether the pictures drawn changed,
+# so that the change's effect on every level can be read in review. Commit the new .kvr files and
+# pictures.txt (each golden's digest of every frame's drawing) with the change that moved them.
 # Usage: scripts/regolden.sh [--autopilot] [KELVARON-SIM]
 #   --autopilot   let the autopilot play each game anew (new NAME.input files) instead of replaying
 #                 the controls the goldens were made with; needed when a change makes the old
@@ -20,6 +21,7 @@ golden=tests/data/golden
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 moved=0
+pictures="$work/pictures.txt"
 while IFS='|' read -r name play made; do
   name=$(echo "$name" | xargs)
   [[ -z "$name" || "$name" == \#* ]] && continue
@@ -34,7 +36,12 @@ while IFS='|' read -r name play made; do
   "$sim" $play --input "$PWD/$golden/$name.input" --workdir "$dir"
   recorded=$(find "$dir/replays" -name '*.kvr' | head -n 1)
   [[ -n "$recorded" ]] || { echo "regolden: $name recorded no replay" >&2; exit 1; }
-  "$sim" --replay "$recorded" --checkpoints "$dir/new.txt" --workdir "$dir" 2>/dev/null
+  digest=$("$sim" --replay "$recorded" --checkpoints "$dir/new.txt" --workdir "$dir" 2>&1 |
+    sed -n 's/.*, pictures \([0-9a-f]*\)$/\1/p')
+  echo "$name $digest" >>"$pictures"
+  if ! grep -qx "$name $digest" "$golden/pictures.txt" 2>/dev/null; then
+    echo "== $name: the pictures drawn changed (digest $digest)"
+  fi
   if [[ -f "$golden/$name.kvr" ]]; then
     "$sim" --replay "$golden/$name.kvr" --checkpoints "$dir/old.txt" --workdir "$dir" \
       >/dev/null 2>&1 || true
@@ -47,4 +54,5 @@ while IFS='|' read -r name play made; do
   cp "$recorded" "$golden/$name.kvr"
   echo "regolden: $name: $(tail -n 1 "$dir/new.txt")"
 done < "$golden/goldens.txt"
+cp "$pictures" "$golden/pictures.txt"
 echo "regolden: $moved golden replay(s) moved"

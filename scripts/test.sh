@@ -40,9 +40,8 @@ scripts/fuzz.sh 60
 
 if ((windows)); then
   step "Windows build under Wine"
-  # The determinism test plays the native runner of the ci build against the Windows one, and the
-  # replay test also plays the one that the ci build's window test recorded in the Linux window
-  # program.
+  # The agreement test plays the native runner of the ci build against the Windows one, and also
+  # verifies the replay that the ci build's window test recorded in the Linux window program.
   scripts/build-preset.sh windows -DKELVARON_NATIVE_SIM="$PWD/build/ci/tools/sim/kelvaron-sim" \
     -DKELVARON_SDL_REPLAY="$PWD/build/ci/window-replay.kvr"
   ctest --preset windows

@@ -1,12 +1,10 @@
 // The frame loop on SDL's dummy video driver: a window without a display, and so without the
 // keyboard focus.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "FrameLog.h"
@@ -16,38 +14,22 @@
 #include "RasterCanvas.h"
 #include "SdlSystem.h"
 #include "game/World.h"
-
-namespace {
-
-// Z held and nothing else: on the title with "Quit" selected, a frame with the focus would end the
-// program.
-class ZHeld final : public ControlSource {
- public:
-  bool keyHeld(Key key) const override { return key == Key::Z; }
-  int joystickDeviceCount() const override { return 0; }
-  std::optional<JoystickReading> readJoystick(int) const override { return std::nullopt; }
-};
-
-std::string readFile(const std::filesystem::path& path) {
-  std::stringstream text;
-  text << std::ifstream(path, std::ios::binary).rdbuf();
-  return text.str();
-}
-
-}  // namespace
+#include "support/HeldKeys.h"
+#include "support/ScratchDirectory.h"
 
 TEST(FrameLoop, RunsWithoutTheFocusWithControlsReleasedAndSavesTheTableAtTheCloseBox) {
   setenv("SDL_VIDEODRIVER", "dummy", 1);
-  const auto dir =
-      std::filesystem::temp_directory_path() / ("kelvaron-loop-" + std::to_string(getpid()));
-  std::filesystem::create_directories(dir);
+  const ScratchDirectory scratch;
+  const auto& dir = scratch.path();
   World world;
   world.highscoreFile = dir / "highscores.csv";
   // Out of order and with Windows line ends: a saved table comes back sorted, with plain ones.
   std::ofstream(world.highscoreFile, std::ios::binary)
       << "500,1,1600000000\r\n7000,2,1700000000\r\n";
   world.start();
-  ZHeld controls;
+  // Z held: on the title with "Quit" selected, a frame with the focus would end the program.
+  HeldKeys controls;
+  controls.held = {Key::Z};
   world.input.setSource(&controls);
   world.selected = 2;
   {
@@ -69,7 +51,6 @@ TEST(FrameLoop, RunsWithoutTheFocusWithControlsReleasedAndSavesTheTableAtTheClos
   EXPECT_FALSE(world.windowDestroyed());        // the held Z did not pick "Quit"
   EXPECT_FALSE(world.windowfront);
   EXPECT_EQ(readFile(world.highscoreFile), "7000,2,1700000000\n500,1,1600000000\n");
-  std::filesystem::remove_all(dir);
 }
 
 TEST(FrameLoop, PausesOnPOrEscapeOrAControllersBackButton) {

@@ -1,6 +1,7 @@
 // The golden replays: every level's fight from its start to the boss's death, a whole game from the
-// title and a game over, recorded once. Each must play back exactly, checkpoint by checkpoint, and
-// end in the recorded score, ships, bombs and highscore table. A change that moves one is a fault
+// title and a game over, recorded once. Each must play back exactly, checkpoint by checkpoint,
+// draw the same pictures frame for frame (pictures.txt holds each one's digest), and end in the
+// recorded score, ships, bombs and highscore table. A change that moves one is a fault
 // or a deliberate change of a rule; scripts/regolden.sh records them again and shows what moved.
 #include <gtest/gtest.h>
 
@@ -28,6 +29,21 @@ std::vector<std::string> goldenNames() {
   return names;
 }
 
+// Each golden's digest of every frame's drawing, from pictures.txt's lines "NAME DIGEST".
+std::string recordedPictures(const std::string& name) {
+  std::ifstream list(kGolden / "pictures.txt");
+  for (std::string listed, digest; list >> listed >> digest;) {
+    if (listed == name) return digest;
+  }
+  return "none";
+}
+
+std::string hex(std::uint64_t value) {
+  char text[24];
+  std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(value));
+  return text;
+}
+
 class GoldenReplay : public ::testing::TestWithParam<std::string> {
  protected:
   void SetUp() override { fs::current_path(scratch.path()); }
@@ -50,6 +66,7 @@ TEST_P(GoldenReplay, PlaysBackExactlyToItsRecordedEnd) {
   ASSERT_TRUE(runner.run(error)) << error;
   ASSERT_FALSE(runner.desync()) << runner.desync()->describe();
   EXPECT_EQ(runner.framesRun(), frames);
+  EXPECT_EQ(hex(runner.pictureDigest()), recordedPictures(GetParam()));
 
   const World& world = runner.world();
   EXPECT_EQ(world.score, recorded.score);
@@ -61,6 +78,30 @@ TEST_P(GoldenReplay, PlaysBackExactlyToItsRecordedEnd) {
     return h.score == recorded.score && h.date > 0;
   });
   EXPECT_EQ(listed, ranked);
+}
+
+// A rule changed during playback (one point added to the score after a frame) is found at the first
+// checkpoint after it, or at the final one after the last frame, naming the score alone.
+TEST(GoldenReplayDesync, AChangedRuleIsFoundAtTheFirstCheckpointAfterIt) {
+  struct Case {
+    std::int64_t nudgedAfter;  // frames are counted from 0
+    std::uint32_t frame;
+    bool final;
+  };
+  for (const Case c : {Case{0, 100, false}, Case{1234, 1300, false}, Case{1665, 1666, true}}) {
+    std::string error;
+    auto replay = loadReplay(kGolden / "level1.kvr", error);
+    ASSERT_TRUE(replay) << error;
+    SimOptions options;
+    options.recordReplays = false;
+    options.nudgeScoreAfter = c.nudgedAfter;
+    SimRunner runner(options, std::move(*replay));
+    ASSERT_TRUE(runner.run(error)) << error;
+    ASSERT_TRUE(runner.desync()) << c.nudgedAfter;
+    EXPECT_EQ(runner.desync()->frame, c.frame);
+    EXPECT_EQ(runner.desync()->final, c.final);
+    EXPECT_EQ(runner.desync()->fields, std::vector<std::string>{"score"});
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(, GoldenReplay, ::testing::ValuesIn(goldenNames()), [](const auto& info) {

@@ -1,7 +1,10 @@
 // The browser build in headless Chromium: the page shows the same pixels as kelvaron-sim for the
 // same input and clock, keeps its highscore table in local storage as highscores.csv text, refuses
-// a damaged stored table, runs 100 updates per second of wall time, pauses a fight on P,
-// Escape or a hidden page, and starts its sound on the first key.
+// a damaged stored table, runs 100 updates per second of wall time, and pauses a fight on P,
+// Escape or a hidden page. On a phone it plays by touch alone; the canvas fits any window; once
+// visited it starts offline; a bad highscore file never replaces the table; a finished game can
+// be downloaded as a replay that the runner verifies, and played back in the page. Its sound
+// starts on the first key.
 //
 // Usage: node tests/web/browser-test.mjs SITE_DIR KELVARON_SIM [--measure] [--base /PATH/]
 //   --measure  also prints the page's load time and the cost of update + drawing per level
@@ -28,9 +31,12 @@ const storageKey = 'kelvaron.highscores';
 // Static files under `base` and nothing elsewhere, served cross-origin isolated so that
 // performance.now() is precise enough to time single frames (the page itself needs nothing of a
 // server but the files).
-const types = {'.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm'};
+const types = {'.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
+               '.png': 'image/png', '.webmanifest': 'application/manifest+json'};
+let offline = false;  // the server answers nothing, as with no network
 function serve() {
   const server = http.createServer((request, response) => {
+    if (offline) return request.socket.destroy();
     const url = new URL(request.url, 'http://x').pathname;
     const name = url.startsWith(base) ? url.slice(base.length) || 'index.html' : '';
     const file = path.join(siteDir, name);
@@ -116,6 +122,11 @@ async function differingPixels(page, png) {
     }
     return differing;
   }, base64);
+}
+
+// The page's first-visit card closed, as its Play button does.
+async function closeIntro(page) {
+  await page.evaluate(() => { document.getElementById('intro').hidden = true; });
 }
 
 async function waitForTitle(page) {
@@ -214,6 +225,9 @@ test('a damaged stored table is refused: the title shows an empty table and the 
   await waitForTitle(page);
   assert.equal(await differingPixels(page, simulate('damaged', 1, [], damaged).png), 0);
   assert.equal(await differingPixels(page, simulate('empty', 1).png), 0);
+  // The stored text is kept aside, not lost.
+  assert.equal(await page.evaluate(() => localStorage.getItem('kelvaron.highscores.unreadable')),
+               damaged);
 
   await page.keyboard.down('ArrowDown');
   const moved = simulate('moved', 1, [[0, ['down']]]).png;
@@ -283,6 +297,206 @@ test('the sound starts on the first key, and M turns it off and on, remembered',
   assert.equal(await stored(), 'off');
   await page.keyboard.press('KeyM');
   assert.equal(await stored(), 'on');
+});
+
+// Touches through the browser's own input: each call names every finger still on the screen.
+class Fingers {
+  constructor(cdp) { this.cdp = cdp; }
+  send(type, points) {
+    return this.cdp.send('Input.dispatchTouchEvent',
+                         {type, touchPoints: points.map(({x, y, id}) => ({x, y, id}))});
+  }
+  async tap(x, y) {
+    await this.send('touchStart', [{x, y, id: 9}]);
+    await this.send('touchEnd', []);
+  }
+}
+
+// A point of the play field, in page coordinates of the fitted canvas.
+function fieldPoint(page, x, y) {
+  return page.evaluate((x, y) => {
+    const box = document.getElementById('screen').getBoundingClientRect();
+    return {x: box.left + (x * box.width) / 794, y: box.top + (y * box.height) / 571,
+            scale: box.width / 794};
+  }, x, y);
+}
+
+test('on a phone, touch alone starts a game, moves the ship and holds fire', async () => {
+  for (const [width, height] of [[844, 390], [390, 844]]) {
+    const phone = await browser.newPage();
+    await phone.emulate({
+      viewport: {width, height, deviceScaleFactor: 3, isMobile: true, hasTouch: true,
+                 isLandscape: width > height},
+      userAgent: (await browser.userAgent()) + ' Mobile',
+    });
+    await phone.goto(address);
+    await waitForTitle(phone);
+    await closeIntro(phone);
+    // The ship ignores hits, so that it is still there to fire.
+    await phone.evaluate((start) => kelvaron.script(start, 0, true), clockStart);
+    const fingers = new Fingers(await phone.createCDPSession());
+    const step = (frames) => phone.evaluate((n) => kelvaron.step(n), frames);
+
+    // The first touch brings the controls up (in portrait the game moves to the top for them);
+    // then a tap on Continue selects it, one on New Game goes back, and a second one on New Game
+    // starts the game.
+    await fingers.tap(width / 2, height / 2);
+    assert.equal(await phone.evaluate(() => document.getElementById('touch').hidden), false);
+    const newGame = await fieldPoint(phone, 120, 209);
+    const cont = await fieldPoint(phone, 120, 259);
+    await fingers.tap(cont.x, cont.y);
+    await step(10);
+    assert.equal(await phone.evaluate(() => kelvaron.titleSelected()), 1);
+    await fingers.tap(newGame.x, newGame.y);
+    await step(10);
+    assert.equal(await phone.evaluate(() => kelvaron.titleSelected()), 0);
+    await fingers.tap(newGame.x, newGame.y);
+    await step(10);
+    assert.equal(await phone.evaluate(() => kelvaron.screen()), 'fight', `${width} x ${height}`);
+
+    // A finger drags 30 x -20 CSS pixels; the ship follows by as many play-field pixels.
+    const from = await phone.evaluate(() => kelvaron.ship());
+    const start = await fieldPoint(phone, 150, 450);
+    const finger = {x: start.x, y: start.y, id: 1};
+    await fingers.send('touchStart', [finger]);
+    finger.x += 30;
+    finger.y -= 20;
+    await fingers.send('touchMove', [finger]);
+    let latency = 1;
+    for (; latency <= 10; ++latency) {
+      await step(1);
+      if ((await phone.evaluate(() => kelvaron.ship().x)) != from.x) break;
+    }
+    await step(60);
+    const to = await phone.evaluate(() => kelvaron.ship());
+    assert.ok(Math.abs(to.x - from.x - 30 / start.scale) <= 3, `moved ${to.x - from.x} across`);
+    assert.ok(Math.abs(to.y - from.y + 20 / start.scale) <= 3, `moved ${to.y - from.y} down`);
+
+    // Fire held by a second finger while the first stays down (the new ship fires once it has
+    // fully appeared).
+    const fire = await phone.evaluate(() => {
+      const box = document.querySelector('[data-touch="fire"]').getBoundingClientRect();
+      return {x: box.left + box.width / 2, y: box.top + box.height / 2, bottom: box.bottom};
+    });
+    await fingers.send('touchStart', [finger, {x: fire.x, y: fire.y, id: 2}]);
+    await step(100);
+    assert.ok(await phone.evaluate(() => kelvaron.playerShots()) > 0, 'no shot fired');
+    await fingers.send('touchEnd', []);
+
+    const canvas = await phone.evaluate(
+        () => document.getElementById('screen').getBoundingClientRect().toJSON());
+    if (height > width) {
+      assert.equal(canvas.top, 0, 'portrait: the game at the top');
+      assert.ok(fire.y > canvas.bottom, 'portrait: the controls below it');
+    }
+    console.log(`# ${width} x ${height}: the ship moved ${latency} frame(s) after the touch`);
+
+    // A key takes over from the touch controls.
+    await phone.keyboard.press('ArrowLeft');
+    assert.equal(await phone.evaluate(() => document.getElementById('touch').hidden), true);
+    await phone.close();
+  }
+});
+
+test('the canvas fits the window with its shape kept', async () => {
+  const sizes = [[800, 500, 1], [1280, 720, 1], [1100, 1400, 2]];
+  for (const [width, height, deviceScaleFactor] of sizes) {
+    await page.setViewport({width, height, deviceScaleFactor});
+    // Re-fitted on the resize event, by the next frame.
+    await page.evaluate(() => new Promise(
+        (resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
+    const box = await page.evaluate(
+        () => document.getElementById('screen').getBoundingClientRect().toJSON());
+    const largest = Math.min(width / 794, height / 571);
+    assert.ok(Math.abs(box.width / box.height - 794 / 571) < 0.005, `${box.width} x ${box.height}`);
+    assert.ok(box.left >= 0 && box.top >= 0 && box.right <= width && box.bottom <= height);
+    assert.ok(box.width >= 0.85 * largest * 794, `${box.width} wide in ${width} x ${height}`);
+  }
+  await page.setViewport({width: 800, height: 600});
+});
+
+test('once visited, the page starts with no network and shows the title', async () => {
+  await page.goto(address);
+  await waitForTitle(page);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  offline = true;
+  try {
+    await page.reload();
+    await waitForTitle(page);
+    const loadedAt = await page.evaluate(() => kelvaron.firstFrameAt());
+    console.log(`# offline: title shown ${loadedAt.toFixed(0)} ms after page load`);
+    assert.equal(await differingPixels(page, simulate('offline', 1).png), 0);
+  } finally {
+    offline = false;
+  }
+});
+
+test('a highscore file with no readable line is refused, the table and storage unchanged',
+     async () => {
+  const table = '5000,-1,1700000000\n';
+  await page.evaluate((key, text) => localStorage.setItem(key, text), storageKey, table);
+  await page.reload();
+  await waitForTitle(page);
+  const upload = await page.$('#upload');
+  const message = () => page.evaluate(() => document.getElementById('message').textContent);
+  for (const [name, bytes] of [['binary.csv', Buffer.from([0, 159, 146, 150, 255, 10, 1])],
+                               ['semicolons.csv', Buffer.from('5000;1;1700000000\n')]]) {
+    fs.writeFileSync(path.join(scratch, name), bytes);
+    await upload.uploadFile(path.join(scratch, name));
+    await page.waitForFunction(() => !document.getElementById('message').hidden);
+    assert.match(await message(), /^Not loaded/);
+    assert.equal(await page.evaluate((key) => localStorage.getItem(key), storageKey), table);
+    assert.equal(await page.evaluate(() => kelvaron.highscoresCsv()), table);
+  }
+
+  // Readable lines replace a table only once the player agrees.
+  fs.writeFileSync(path.join(scratch, 'good.csv'), '9000,2,1700000500\nnot a line\n');
+  page.once('dialog', (dialog) => dialog.accept());
+  await upload.uploadFile(path.join(scratch, 'good.csv'));
+  await page.waitForFunction(() => /loaded/.test(document.getElementById('message').textContent));
+  assert.match(await message(), /1 record loaded, 1 line skipped/);
+  assert.equal(await page.evaluate((key) => localStorage.getItem(key), storageKey),
+               '9000,2,1700000500\n');
+});
+
+test('a finished game downloads as a replay that the runner verifies, and plays in the page',
+     async () => {
+  await page.goto(address);
+  await waitForTitle(page);
+  await closeIntro(page);
+  const kept = () => page.evaluate(() => document.querySelectorAll('#replays li').length);
+  const before = await kept();
+  await page.evaluate((start) => kelvaron.script(start), clockStart);
+  await new ScriptedPlay(page, [[0, []], [9, ['z']], [300, ['left', 'z']], [400, []],
+                                [1600, ['space']], [1610, []]]).runTo(1700);
+  await page.waitForFunction((n) => document.querySelectorAll('#replays li').length > n, {}, before);
+
+  const downloads = path.join(scratch, 'downloads');
+  fs.mkdirSync(downloads);
+  const cdp = await browser.target().createCDPSession();
+  await cdp.send('Browser.setDownloadBehavior', {behavior: 'allow', downloadPath: downloads});
+  await page.click('#replays .replay-download');
+  let file;
+  for (const deadline = Date.now() + 10000; !file; await new Promise((r) => setTimeout(r, 100))) {
+    assert.ok(Date.now() < deadline, 'no replay downloaded');
+    file = fs.readdirSync(downloads).find((name) => name.endsWith('.kvr'));
+  }
+  execFileSync(simBinary, ['--replay', path.join(downloads, file)], {stdio: 'pipe'});
+
+  const shown = await page.evaluate(() => kelvaron.framesShown());
+  await (await page.$('#replay-file')).uploadFile(path.join(downloads, file));
+  await page.waitForFunction((n) => kelvaron.replaying() && kelvaron.framesShown() > n, {}, shown);
+  // The mark stands in the lower right corner.
+  const marked = await page.evaluate(() => {
+    const data = document.getElementById('screen').getContext('2d').getImageData(730, 545, 60, 14)
+                     .data;
+    let lit = 0;
+    for (let i = 0; i < data.length; i += 4) lit += data[i] + data[i + 1] + data[i + 2] > 0 ? 1 : 0;
+    return lit;
+  });
+  assert.ok(marked > 20, `${marked} pixels of REPLAY`);
+  await page.keyboard.press('Escape');
+  assert.equal(await page.evaluate(() => kelvaron.replaying()), false);
 });
 
 // Update + drawing of each frame around the busiest one of each level, in scripted play with the

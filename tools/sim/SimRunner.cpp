@@ -37,8 +37,11 @@ SimRunner::SimRunner(const SimOptions& options, ReplayFile replay)
 void SimRunner::runFrame(std::int64_t frame) {
   if (player_) {
     player_->beforeFrame(world_);
+    drawList_.clear();
+    update(world_, drawList_);
+    pictureDigest_ = drawList_.fingerprint(pictureDigest_);
     canvas_.clear();
-    update(world_, canvas_);
+    drawList_.replay(canvas_);
     if (options_.nudgeScoreAfter == frame) ++world_.score;
     player_->afterFrame(world_);
     return;

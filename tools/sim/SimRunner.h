@@ -34,6 +34,9 @@ class SimRunner {
   const RasterCanvas& canvas() const { return canvas_; }
   std::int64_t framesRun() const { return framesRun_; }
   bool running() const { return !world_.windowDestroyed(); }
+  // Playing back: every frame's drawing folded into one value, so that two playbacks that drew the
+  // same pictures, frame for frame, give the same value.
+  std::uint64_t pictureDigest() const { return pictureDigest_; }
   // Playing back: the first checkpoint that did not match.
   std::optional<Desync> desync() const { return player_ ? player_->desync() : std::nullopt; }
 
@@ -70,4 +73,5 @@ class SimRunner {
   std::optional<Mixer> mixer_;
   WavWriter wav_;
   std::ofstream cueLog_;
+  std::uint64_t pictureDigest_ = 0xCBF29CE484222325ULL;  // FNV-1a's starting value
 };

@@ -109,8 +109,12 @@ int playBack(const std::filesystem::path& file, const SimOptions& options,
     std::cerr << "kelvaron-sim: " << file.string() << ": " << desync->describe() << '\n';
     return 1;
   }
+  char digest[24];
+  std::snprintf(digest, sizeof digest, "%016llx",
+                static_cast<unsigned long long>(runner.pictureDigest()));
   std::cerr << "kelvaron-sim: " << file.string() << ": " << runner.framesRun()
-            << " frames verified, final score " << runner.world().score << '\n';
+            << " frames verified, final score " << runner.world().score << ", pictures " << digest
+            << '\n';
   return 0;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -52,6 +53,26 @@ class DrawList : public Canvas {
     }
   }
   std::size_t size() const { return calls_.size(); }
+
+  // Folds every call, with its points, colours and text, into a running 64-bit FNV-1a hash: two
+  // frames drawn alike give the same value, and a shape one pixel off or a colour changed another.
+  std::uint64_t fingerprint(std::uint64_t hash) const {
+    const auto fold = [&hash](std::uint64_t value) {
+      for (int i = 0; i < 8; ++i, value >>= 8) hash = (hash ^ (value & 0xFF)) * 0x100000001B3ULL;
+    };
+    const auto foldColor = [&fold](OptionalColor color) { fold(color ? *color : 0x100000000ULL); };
+    for (const Call& c : calls_) {
+      fold(static_cast<std::uint64_t>(c.kind));
+      for (std::size_t i = c.first; i < c.first + c.count; ++i) {
+        fold(static_cast<std::uint32_t>(points_[i].x));
+        fold(static_cast<std::uint32_t>(points_[i].y));
+      }
+      foldColor(c.pen);
+      foldColor(c.brush);
+      for (char ch : c.text) fold(static_cast<unsigned char>(ch));
+    }
+    return hash;
+  }
 
  private:
   enum class Kind { Polygon, Rectangle, Line, Text, Origin };

@@ -11,6 +11,7 @@
 #include "LoopEvents.h"
 #include "PauseScreen.h"
 #include "RasterCanvas.h"
+#include "ReplayMark.h"
 #include "SdlControlSource.h"
 #include "SdlSound.h"
 #include "SleepUntil.h"
@@ -130,10 +131,6 @@ class FrameLoop {
   bool ended_ = false;
 };
 
-void drawReplayMark(Canvas& canvas, const World& world) {
-  canvas.text(world.rc.right - 64, world.rc.bottom - 26, "REPLAY", 0x00FFFF);
-}
-
 }  // namespace
 
 void runFrames(World& world, GameWindow& window, RasterCanvas& canvas, const LoopOptions& options,
@@ -165,7 +162,7 @@ bool runReplay(World& world, GameWindow& window, RasterCanvas& canvas, ReplayPla
     canvas.clear();
     update(world, canvas);
     player.afterFrame(world);
-    drawReplayMark(canvas, world);
+    drawReplayMark(canvas);
     if (sound) sound->frame(world, canvas);
   };
   body.sound = sound;

@@ -46,6 +46,18 @@ EM_JS(void, kelvaron_store_table, (const char* file), {
   }
 });
 
+EM_JS(void, kelvaron_set_stored_table_aside, (int records, int skipped), {
+  if (Module.onStoredTableAside) Module.onStoredTableAside(records, skipped);
+});
+
+EM_JS(void, kelvaron_keep_replay, (const char* name, const char* bytes, int length), {
+  if (Module.onReplayRecorded) Module.onReplayRecorded(UTF8ToString(name), HEAPU8.slice(bytes, bytes + length));
+});
+
+EM_JS(void, kelvaron_replay_ended, (int matched, const char* why), {
+  if (Module.onReplayEnded) Module.onReplayEnded(matched != 0, UTF8ToString(why));
+});
+
 // clang-format on
 
 namespace page {
@@ -57,5 +69,15 @@ bool inFront() { return kelvaron_page_in_front() != 0; }
 void showGoodbye() { kelvaron_show_goodbye(); }
 void copyStoredTableTo(const std::string& file) { kelvaron_copy_stored_table(file.c_str()); }
 void storeTableFrom(const std::string& file) { kelvaron_store_table(file.c_str()); }
+
+void setStoredTableAside(int records, int skipped) {
+  kelvaron_set_stored_table_aside(records, skipped);
+}
+void keepReplay(const std::string& name, const std::string& bytes) {
+  kelvaron_keep_replay(name.c_str(), bytes.data(), static_cast<int>(bytes.size()));
+}
+void replayEnded(bool matched, const std::string& why) {
+  kelvaron_replay_ended(matched ? 1 : 0, why.c_str());
+}
 
 }  // namespace page

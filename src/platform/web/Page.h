@@ -20,4 +20,13 @@ void copyStoredTableTo(const std::string& file);
 // highscores.csv.
 void storeTableFrom(const std::string& file);
 
+// The stored table held lines the game could not read: the page keeps the stored text aside under
+// a second key (an earlier one kept aside stays) and says so.
+void setStoredTableAside(int records, int skipped);
+
+// A finished game's replay file, for the page to keep among the last ones.
+void keepReplay(const std::string& name, const std::string& bytes);
+// A replay played back to its end (or stopped), and whether it matched its checkpoints.
+void replayEnded(bool matched, const std::string& why);
+
 }  // namespace page

@@ -4,9 +4,11 @@
 #include <optional>
 #include <string_view>
 
+#include "TouchControls.h"
 #include "controls/ControlSource.h"
 
-// The page's keyboard and the first standard-mapping gamepad, as the game's raw controls.
+// The page's keyboard, its touch overlay and the first standard-mapping gamepad, as the game's raw
+// controls.
 //
 // Browsers report a gamepad only once a button on it is pressed, long after the game chose its
 // joystick at start. So joystick 0 always answers: centred with no button held while no gamepad is
@@ -18,19 +20,27 @@ class WebControlSource final : public ControlSource {
   // scroll or click on it). `key` is the event's key value ("ArrowUp", "z", " ", "Shift").
   bool keyChanged(std::string_view key, bool down);
   // The page lost the focus: the key releases will not arrive, so every key counts as released.
-  void releaseAllKeys() { held_.fill(false); }
+  void releaseAllKeys() {
+    held_.fill(false);
+    touch_.clear();
+  }
   // Reads the gamepads once per displayed frame, as browsers ask.
   void sampleGamepads();
   // Whether the last sampling found the gamepad's Back (Select) button newly pressed.
   bool backPressed() const { return backPressed_; }
 
-  bool keyHeld(Key key) const override { return held_[static_cast<std::size_t>(key)]; }
+  TouchControls& touch() { return touch_; }
+
+  bool keyHeld(Key key) const override {
+    return held_[static_cast<std::size_t>(key)] || touch_.held(key);
+  }
   int joystickDeviceCount() const override { return 1; }
   std::optional<JoystickReading> readJoystick(int id) const override;
 
  private:
   static constexpr std::size_t kKeys = 8;
   std::array<bool, kKeys> held_{};
+  TouchControls touch_;
   JoystickReading gamepad_;
   bool backHeld_ = false;
   bool backPressed_ = false;

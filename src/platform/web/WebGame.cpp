@@ -1,5 +1,6 @@
 #include "WebGame.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <fstream>
@@ -7,8 +8,12 @@
 
 #include "Page.h"
 #include "PauseScreen.h"
+#include "ReplayMark.h"
+#include "TableCheck.h"
 #include "game/GameScene.h"
 #include "game/World.h"
+#include "player/PlayerSprite.h"
+#include "replay/ReplayStore.h"
 #include "shell/UpdateBridge.h"
 
 namespace {
@@ -42,11 +47,24 @@ void WebGame::startWorld() {
   world_->rc = {0, 0, kWidth, kHeight};
   world_->input.setSource(&controls_);
   world_->setClock(scriptClock_ ? static_cast<const Clock*>(&*scriptClock_) : &clock_);
+  world_->recordReplays = true;
   std::error_code ignored;
   std::filesystem::remove(world_->highscoreFile, ignored);
   page::copyStoredTableTo(world_->highscoreFile.string());
   world_->start();
-  recordsKept_ = world_->highscores.size();
+  checkStoredTable();
+  recordsKept_ = world_->highscores.best(HighscoreTable::kShown);
+}
+
+// Stored text the game cannot read whole is kept aside before the clean table replaces it, so no
+// record the player might still want is lost to a damaged storage.
+void WebGame::checkStoredTable() {
+  if (!std::filesystem::exists(world_->highscoreFile)) return;
+  const TableCheck check = checkTable(readFile(world_->highscoreFile));
+  if (check.skipped() == 0) return;
+  page::setStoredTableAside(check.records, check.skipped());
+  world_->saveHighscores();
+  page::storeTableFrom(world_->highscoreFile.string());
 }
 
 bool WebGame::animationFrame(double nowMs) {
@@ -55,6 +73,12 @@ bool WebGame::animationFrame(double nowMs) {
   controls_.sampleGamepads();
   if (controls_.backPressed()) togglePause();
   if (paused_) return true;
+  if (player_) {
+    const int due = step_.stepsDue(std::llround(nowMs * 1000.0));
+    for (int i = 0; i < due && player_; ++i) replayFrame();
+    if (due > 0) present();
+    return true;
+  }
   const bool front = page::inFront();
   if (!front) controls_.releaseAllKeys();
   const int due = step_.stepsDue(std::llround(nowMs * 1000.0));
@@ -66,19 +90,97 @@ bool WebGame::animationFrame(double nowMs) {
 
 void WebGame::runUpdate(bool windowfront) {
   world_->windowfront = windowfront;
+  controls_.touch().beginUpdate();
+  const bool recording = world_->recorder.recording();
   canvas_.clear();  // every frame is drawn from a black field
   update(*world_, canvas_);
   sound_.frame(*world_, canvas_);
   ++updates_;
   storeIfRecorded();
+  if (recording && !world_->recorder.recording()) handOverReplays();
   if (world_->windowDestroyed()) finish();
 }
 
 // Every finished game is saved to the file at once by the core; the browser keeps a copy.
 void WebGame::storeIfRecorded() {
-  if (world_->highscores.size() == recordsKept_) return;
-  recordsKept_ = world_->highscores.size();
+  // The table keeps its best ten, so a new record shows as a changed row, not as a longer table.
+  std::vector<Highscore> now = world_->highscores.best(HighscoreTable::kShown);
+  const auto same = [](const Highscore& a, const Highscore& b) {
+    return a.score == b.score && a.lives == b.lives && a.date == b.date;
+  };
+  if (std::equal(now.begin(), now.end(), recordsKept_.begin(), recordsKept_.end(), same)) return;
+  recordsKept_ = std::move(now);
   page::storeTableFrom(world_->highscoreFile.string());
+}
+
+// The recorder writes a finished game into replays/ of the module's memory files; the page keeps
+// it in the browser's storage instead.
+void WebGame::handOverReplays() {
+  std::error_code error;
+  const std::filesystem::path folder = replayFolder(world_->highscoreFile);
+  std::vector<std::filesystem::path> files;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    if (entry.path().extension() == ".kvr") files.push_back(entry.path());
+  }
+  for (const std::filesystem::path& file : files) {
+    const std::string bytes = readFile(file);
+    page::keepReplay(file.filename().string(), bytes);
+    std::filesystem::remove(file, error);
+  }
+}
+
+std::string WebGame::playReplay(const std::string& bytes) {
+  std::string error;
+  std::optional<ReplayFile> replay = decodeReplay(bytes, error);
+  if (!replay) return error.empty() ? "not a replay" : error;
+  paused_ = false;
+  scriptClock_.reset();  // a replay plays at the game's pace, and real play follows it
+  world_.reset();
+  player_.reset();
+  world_ = std::make_unique<World>();
+  player_.emplace(std::move(*replay));
+  player_->start(*world_);
+  step_.restart();
+  return {};
+}
+
+void WebGame::replayFrame() {
+  player_->beforeFrame(*world_);
+  canvas_.clear();
+  update(*world_, canvas_);
+  player_->afterFrame(*world_);
+  ++updates_;
+  drawReplayMark(canvas_);
+  if (player_->finished() || world_->windowDestroyed()) stopReplay();
+}
+
+void WebGame::stopReplay() {
+  if (!player_) return;
+  const bool matched = !player_->desync();
+  page::replayEnded(matched, matched ? std::string() : player_->desync()->describe());
+  world_.reset();
+  player_.reset();
+  startWorld();
+}
+
+int WebGame::screen() const {
+  if (player_) return 3;
+  switch (currentScreen(*world_)) {
+    case GameScreen::title: return 0;
+    case GameScreen::fight: return 1;
+    default: return 2;
+  }
+}
+
+int WebGame::titleSelected() const { return world_->selected; }
+double WebGame::shipX() const { return world_->psp->get_x(); }
+double WebGame::shipY() const { return world_->psp->get_y(); }
+
+int WebGame::tableRecords() const {
+  int records = 0;
+  for (const Highscore& h : world_->highscores.best(HighscoreTable::kShown))
+    records += h.score >= 0 ? 1 : 0;
+  return records;
 }
 
 void WebGame::finish() {
@@ -115,6 +217,8 @@ void WebGame::resume() {
 }
 
 void WebGame::beginScript(std::int64_t clockStart, int startLevel, bool invincible) {
+  world_.reset();
+  player_.reset();
   scriptClock_.emplace(clockStart);
   finished_ = false;
   paused_ = false;
@@ -162,10 +266,12 @@ void WebGame::loadHighscores(const std::string& csv) {
   world_->highscores = HighscoreTable{};
   world_->highscores.load(world_->highscoreFile);
   world_->saveHighscores();
-  recordsKept_ = world_->highscores.size();
+  recordsKept_ = world_->highscores.best(HighscoreTable::kShown);
   page::storeTableFrom(world_->highscoreFile.string());
 }
 
 int WebGame::spriteCount() const {
   return world_->esl.get_count() + world_->psl.get_count() + world_->osl.get_count();
 }
+
+int WebGame::playerShots() const { return world_->psl.get_count(); }

@@ -10,9 +10,11 @@
 #include "WebControlSource.h"
 #include "WebSound.h"
 #include "game/Clock.h"
+#include "game/Highscores.h"
 #include "game/PlayField.h"
 #include "loop/FixedStep.h"
 #include "loop/PausableClock.h"
+#include "replay/ReplayPlayer.h"
 
 class World;
 
@@ -54,20 +56,41 @@ class WebGame {
   // Shows the latest frame.
   void present();
 
+  // Plays a replay file back in place of the game, with the REPLAY mark, at the game's pace; the
+  // game starts afresh from the title afterwards. Returns why a file was refused (empty: playing).
+  std::string playReplay(const std::string& bytes);
+  // Ends a playback early.
+  void stopReplay();
+  bool replaying() const { return player_.has_value(); }
+
+  // What the page shows, for its touch overlay: 0 the title, 1 a fight, 2 a result screen, 3 a
+  // replay playing.
+  int screen() const;
+  int titleSelected() const;
+  // The ship's position on the play field, for tests.
+  double shipX() const;
+  double shipY() const;
+
   // The table as the core writes it to highscores.csv.
   std::string highscoresCsv();
   // Replaces the table by the one in `csv`, read as highscores.csv is read, and stores it.
   void loadHighscores(const std::string& csv);
+  // Real records in the table (empty slots aside).
+  int tableRecords() const;
 
   std::int64_t updates() const { return updates_; }
   std::int64_t droppedUpdates() const { return step_.droppedSteps(); }
-  // Live sprites in the three lists.
+  // Live sprites in the three lists, and the player's shots among them.
   int spriteCount() const;
+  int playerShots() const;
 
  private:
   void startWorld();
   void runUpdate(bool windowfront);
   void storeIfRecorded();
+  void handOverReplays();
+  void checkStoredTable();
+  void replayFrame();
   void finish();
   void pause();
   void resume();
@@ -80,9 +103,10 @@ class WebGame {
   FixedStep step_;
   std::vector<std::uint32_t> rgba_;  // the picture as the page's canvas takes it
   std::int64_t updates_ = 0;
-  std::size_t recordsKept_ = 0;
+  std::vector<Highscore> recordsKept_;  // the table as last stored
   bool finished_ = false;
   bool paused_ = false;
+  std::optional<ReplayPlayer> player_;
   // Last, so it goes first: it reads the controls and the clock above.
   std::unique_ptr<World> world_;
 };

@@ -1,12 +1,13 @@
 // The browser program: the page's animation frames drive the game, its key, focus and gamepad
 // events feed the controls, P, Escape and a hidden page pause a fight; the functions below are what
-// the page's script calls.
+// the page's scripts call (its touch overlay, highscore files and replays among them).
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
 #include <string>
 #include <string_view>
 
+#include "TableCheck.h"
 #include "WebGame.h"
 
 namespace {
@@ -25,7 +26,13 @@ bool soundKey(const EmscriptenKeyboardEvent& event) {
 
 EM_BOOL onKey(int eventType, const EmscriptenKeyboardEvent* event, void*) {
   const bool down = eventType == EMSCRIPTEN_EVENT_KEYDOWN;
-  if (down && pauseKey(*event)) game->togglePause();
+  if (down && pauseKey(*event)) {
+    if (game->replaying() && std::string_view(event->key) == "Escape") {
+      game->stopReplay();
+    } else {
+      game->togglePause();
+    }
+  }
   if (down && soundKey(*event)) game->sound().toggle();
   // True keeps the browser from scrolling the page on the arrows and Space.
   return game->controls().keyChanged(event->key, down);
@@ -71,6 +78,43 @@ EMSCRIPTEN_KEEPALIVE const char* kelvaron_highscores_csv() {
 EMSCRIPTEN_KEEPALIVE void kelvaron_load_highscores(const char* bytes, int length) {
   game->loadHighscores(std::string(bytes, static_cast<std::size_t>(length)));
 }
+
+EMSCRIPTEN_KEEPALIVE int kelvaron_table_records() { return game->tableRecords(); }
+
+// What loading the bytes would give: the records read, and the file's lines through `lines`.
+EMSCRIPTEN_KEEPALIVE int kelvaron_check_highscores(const char* bytes, int length, int* lines) {
+  const TableCheck check = checkTable(std::string(bytes, static_cast<std::size_t>(length)));
+  *lines = check.lines;
+  return check.records;
+}
+
+// The page's touch overlay: held buttons as a mask of 1 << control (Up, Down, Left, Right, Z, X,
+// Shift, Space), finger motion in play-field pixels, and taps as short presses.
+EMSCRIPTEN_KEEPALIVE void kelvaron_touch_hold(int mask) {
+  game->controls().touch().setHeld(static_cast<unsigned>(mask));
+}
+EMSCRIPTEN_KEEPALIVE void kelvaron_touch_drag(double dx, double dy) {
+  game->controls().touch().addDrag(dx, dy);
+}
+EMSCRIPTEN_KEEPALIVE void kelvaron_touch_press(int mask, int frames) {
+  game->controls().touch().press(static_cast<unsigned>(mask), frames);
+}
+EMSCRIPTEN_KEEPALIVE void kelvaron_touch_clear() { game->controls().touch().clear(); }
+EMSCRIPTEN_KEEPALIVE void kelvaron_toggle_pause() { game->togglePause(); }
+EMSCRIPTEN_KEEPALIVE int kelvaron_screen() { return game->screen(); }
+EMSCRIPTEN_KEEPALIVE int kelvaron_title_selected() { return game->titleSelected(); }
+EMSCRIPTEN_KEEPALIVE double kelvaron_ship_x() { return game->shipX(); }
+EMSCRIPTEN_KEEPALIVE double kelvaron_ship_y() { return game->shipY(); }
+EMSCRIPTEN_KEEPALIVE int kelvaron_player_shots() { return game->playerShots(); }
+
+// Returns why the file was refused, empty when it plays; valid until the next call.
+EMSCRIPTEN_KEEPALIVE const char* kelvaron_play_replay(const char* bytes, int length) {
+  static std::string error;
+  error = game->playReplay(std::string(bytes, static_cast<std::size_t>(length)));
+  return error.c_str();
+}
+EMSCRIPTEN_KEEPALIVE void kelvaron_stop_replay() { game->stopReplay(); }
+EMSCRIPTEN_KEEPALIVE int kelvaron_replaying() { return game->replaying() ? 1 : 0; }
 
 }  // extern "C"
 

@@ -1,0 +1,42 @@
+// Fits the game's canvas into the window (or the screen in fullscreen): the largest size with the
+// play field's shape, drawn pixelated. A whole number of device pixels per game pixel keeps every
+// pixel the same size, so it is taken whenever it gives up at most 15 % of the largest fit; else
+// the largest fit itself. Portrait with the touch overlay keeps the lower
+// part of the screen for the controls.
+'use strict';
+
+const fieldWidth = 794;
+const fieldHeight = 571;
+
+// The CSS size of the canvas for an area of width x height CSS pixels at `ratio` device pixels
+// per CSS pixel.
+function fittedSize(width, height, ratio) {
+  const devicePixels = Math.min(width / fieldWidth, height / fieldHeight) * ratio;
+  const whole = Math.floor(devicePixels);
+  const scale = (whole >= 1 && whole >= 0.85 * devicePixels ? whole : devicePixels) / ratio;
+  return {width: fieldWidth * scale, height: fieldHeight * scale};
+}
+
+function fitScreen() {
+  const stage = document.getElementById('stage');
+  const canvas = document.getElementById('screen');
+  const width = stage.clientWidth;
+  let height = stage.clientHeight;
+  const portraitTouch = document.body.dataset.device == 'touch' && height > width;
+  if (portraitTouch) height = Math.min(height * 0.6, width * fieldHeight / fieldWidth);
+  const size = fittedSize(width, height, window.devicePixelRatio || 1);
+  canvas.style.width = `${size.width}px`;
+  canvas.style.height = `${size.height}px`;
+  canvas.style.left = `${Math.round((width - size.width) / 2)}px`;
+  canvas.style.top = portraitTouch ? '0px' : `${Math.round((height - size.height) / 2)}px`;
+}
+
+window.addEventListener('resize', fitScreen);
+window.addEventListener('orientationchange', fitScreen);
+document.addEventListener('fullscreenchange', fitScreen);
+// A move to a screen of another pixel density changes the ratio without resizing the window.
+(function watchRatio() {
+  matchMedia(`(resolution: ${window.devicePixelRatio || 1}dppx)`)
+      .addEventListener('change', () => { fitScreen(); watchRatio(); }, {once: true});
+})();
+fitScreen();
