@@ -12,6 +12,7 @@ packages=(
   clang libclang-rt-14-dev
   emscripten chromium-headless-shell
   dpkg-dev lintian appstream desktop-file-utils zip unzip
+  sox
 )
 # The browser test runs on Node.js and installs its client library with npm; a machine that has
 # them from elsewhere keeps its own.

@@ -26,6 +26,8 @@ window.kelvaron = {
   droppedUpdates() { return Module._kelvaron_dropped_updates(); },
   spriteCount() { return Module._kelvaron_sprite_count(); },
   paused() { return Module._kelvaron_paused() != 0; },
+  // 'not started' until the first key, touch or click, then the AudioContext's state.
+  audioState() { return Module.audio ? Module.audio.state : 'not started'; },
   togglePause() { Module._kelvaron_toggle_pause(); },
   framesShown() { return (Module.screen && Module.screen.framesShown) || 0; },
   firstFrameAt() { return Module.screen && Module.screen.firstFrameAt; },

@@ -35,14 +35,19 @@ TEST(Options, EveryOptionIsReadAndBadOnesStopWithStatusTwo) {
   EXPECT_FALSE(none.options.look.smooth || none.options.look.fullscreen);
   EXPECT_TRUE(none.options.look.vsync);
 
+  EXPECT_FALSE(none.options.mute);
+  EXPECT_EQ(none.options.volume, 100);
+
   const Parsed all = parse({"--scale", "3", "--smooth", "--fullscreen", "--no-vsync", "--frame-log",
-                            "f.log", "--present-log", "p.log"});
+                            "f.log", "--present-log", "p.log", "--mute", "--volume", "40"});
   EXPECT_FALSE(all.status);
   EXPECT_EQ(all.options.look.scale, 3);
   EXPECT_TRUE(all.options.look.smooth && all.options.look.fullscreen);
   EXPECT_FALSE(all.options.look.vsync);
   EXPECT_EQ(all.options.frameLog, "f.log");
   EXPECT_EQ(all.options.presentLog, "p.log");
+  EXPECT_TRUE(all.options.mute);
+  EXPECT_EQ(all.options.volume, 40);
 
   const std::vector<std::vector<std::string>> stopAtOnce[] = {
       {{"--help"}, {"--version"}},  // status 0
@@ -52,6 +57,8 @@ TEST(Options, EveryOptionIsReadAndBadOnesStopWithStatusTwo) {
        {"--scale"},
        {"--frame-log"},
        {"--present-log"},
+       {"--volume", "101"},
+       {"--volume", "-1"},
        {"--bogus"},
        {"extra"}},  // status 2
   };

@@ -3,7 +3,8 @@
 // a damaged stored table, runs 100 updates per second of wall time, and pauses a fight on P,
 // Escape or a hidden page. On a phone it plays by touch alone; the canvas fits any window; once
 // visited it starts offline; a bad highscore file never replaces the table; a finished game can
-// be downloaded as a replay that the runner verifies, and played back in the page.
+// be downloaded as a replay that the runner verifies, and played back in the page. Its sound
+// starts on the first key.
 //
 // Usage: node tests/web/browser-test.mjs SITE_DIR KELVARON_SIM [--measure] [--base /PATH/]
 //   --measure  also prints the page's load time and the cost of update + drawing per level
@@ -283,6 +284,19 @@ test('P and Escape pause a fight and resume it, and a hidden page pauses it by i
   assert.equal(await updatesIn(300), 0, 'and stays paused when shown again');
   await page.keyboard.press('KeyP');
   assert.equal(await paused(), false);
+});
+
+test('the sound starts on the first key, and M turns it off and on, remembered', async () => {
+  await page.evaluate(() => localStorage.removeItem('kelvaron.sound'));
+  await page.reload();
+  await waitForTitle(page);
+  const stored = () => page.evaluate(() => localStorage.getItem('kelvaron.sound'));
+  assert.equal(await page.evaluate(() => kelvaron.audioState()), 'not started');
+  await page.keyboard.press('KeyM');
+  await page.waitForFunction(() => kelvaron.audioState() === 'running', {timeout: 5000});
+  assert.equal(await stored(), 'off');
+  await page.keyboard.press('KeyM');
+  assert.equal(await stored(), 'on');
 });
 
 // Touches through the browser's own input: each call names every finger still on the screen.

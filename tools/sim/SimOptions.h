@@ -27,7 +27,10 @@ struct SimOptions {
   std::filesystem::path memoryLog;    // every 1,000 frames: frame, live sprites, resident kB
   std::filesystem::path profile;      // per frame: update and drawing times, in nanoseconds
   std::filesystem::path recordInput;  // the controls held, as an input file for --input
-  bool recordReplays = true;  // a scripted game is recorded into replays/ like the game does
+  std::filesystem::path audio;        // the run's sound as a WAV file
+  std::filesystem::path cueLog;  // one line per frame with sound cues: the frame, then the cues
+  bool sound = true;             // false: no sound cues are collected (the silent game)
+  bool recordReplays = true;     // a scripted game is recorded into replays/ like the game does
   // Test aid: one point added to the score after this frame, so that a replay no longer matches.
   std::optional<std::int64_t> nudgeScoreAfter;
 };

@@ -9,6 +9,7 @@
 #include "game/GameScene.h"
 #include "game/PlayField.h"
 #include "shell/UpdateBridge.h"
+#include "sound/AudioFormat.h"
 
 SimRunner::SimRunner(const SimOptions& options, InputTimeline timeline)
     : options_(options),
@@ -18,6 +19,7 @@ SimRunner::SimRunner(const SimOptions& options, InputTimeline timeline)
   world_.setClock(&clock_);
   world_.input.setSource(&controls_);
   world_.invincible = options.invincible;
+  world_.cues.setEnabled(options.sound);
   if (options.autopilot) autopilot_.emplace(options.seed, options.noise);
   world_.recordReplays = options.recordReplays;
   world_.start();
@@ -29,6 +31,7 @@ SimRunner::SimRunner(const SimOptions& options, ReplayFile replay)
   options_.frames = replay.frames;
   player_.emplace(std::move(replay));
   player_->start(world_);
+  world_.cues.setEnabled(options.sound);
 }
 
 void SimRunner::runFrame(std::int64_t frame) {
@@ -114,6 +117,46 @@ void SimRunner::recordControls(std::int64_t frame, const std::set<Key>& held) {
   lastRecorded_ = held;
 }
 
+bool SimRunner::openSound(std::string& error) {
+  if (!options_.cueLog.empty()) {
+    cueLog_.open(options_.cueLog);
+    if (!cueLog_) {
+      error = "cannot write cue log " + options_.cueLog.string();
+      return false;
+    }
+  }
+  if (options_.audio.empty()) return true;
+  soundBank_ = std::make_unique<SoundBank>();
+  mixer_.emplace(*soundBank_);
+  return wav_.open(options_.audio, kSampleRate, error);
+}
+
+// The frame's cues start playing, and its 10 ms of sound go to the file.
+void SimRunner::soundFrame() {
+  const FrameCues& cues = world_.cues;
+  if (cueLog_.is_open() && !cues.empty()) {
+    cueLog_ << framesRun_;
+    for (SoundCue cue : cues.list()) cueLog_ << ' ' << cueName(cue);
+    cueLog_ << '\n';
+  }
+  if (!mixer_) return;
+  mixer_->play(cues);
+  std::int16_t samples[kSamplesPerFrame];
+  mixer_->render(samples, kSamplesPerFrame);
+  wav_.write(samples, kSamplesPerFrame);
+}
+
+bool SimRunner::closeSound(std::string& error) {
+  if (cueLog_.is_open()) {
+    cueLog_.close();
+    if (!cueLog_) {
+      error = "cannot write cue log " + options_.cueLog.string();
+      return false;
+    }
+  }
+  return wav_.close(error);
+}
+
 // For soak runs: whether the sprites in play stay bounded and the memory flat.
 void SimRunner::logMemory() {
   if (!memoryLog_.is_open() || framesRun_ % 1000 != 0) return;
@@ -122,7 +165,7 @@ void SimRunner::logMemory() {
 }
 
 bool SimRunner::run(std::string& error) {
-  if (!openTrace(error)) return false;
+  if (!openTrace(error) || !openSound(error)) return false;
   if (!options_.recordInput.empty()) {
     recordedInput_.open(options_.recordInput);
     if (!recordedInput_) {
@@ -148,6 +191,7 @@ bool SimRunner::run(std::string& error) {
     runFrame(frame);
     framesRun_ = frame + 1;
     traceFrame();
+    soundFrame();
     logMemory();
     if (options_.pngEvery > 0 && framesRun_ % options_.pngEvery == 0 &&
         !writeFramePng(frame, error)) {
@@ -156,7 +200,7 @@ bool SimRunner::run(std::string& error) {
     if (world_.windowDestroyed() || (options_.untilEnd && levelEnded())) break;
   }
   world_.shutdown();
-  if (!closeTrace(error)) return false;
+  if (!closeTrace(error) || !closeSound(error)) return false;
   if (!options_.png.empty() && !writePng(canvas_, options_.png, error)) return false;
   return true;
 }

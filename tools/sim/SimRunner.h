@@ -9,10 +9,13 @@
 #include "InputTimeline.h"
 #include "RasterCanvas.h"
 #include "SimOptions.h"
+#include "WavWriter.h"
 #include "game/Clock.h"
 #include "game/World.h"
 #include "graphics/DrawList.h"
 #include "replay/ReplayPlayer.h"
+#include "sound/Mixer.h"
+#include "sound/SoundBank.h"
 
 // Runs the game headless, frame by frame, as the window would: a virtual clock, scripted controls,
 // a RasterCanvas of the window's client size, highscores loaded at start and saved at the end.
@@ -47,6 +50,9 @@ class SimRunner {
   void logMemory();
   void profiledFrame();
   void recordControls(std::int64_t frame, const std::set<Key>& held);
+  bool openSound(std::string& error);
+  void soundFrame();
+  bool closeSound(std::string& error);
 
   SimOptions options_;
   InputTimeline timeline_;
@@ -63,5 +69,9 @@ class SimRunner {
   std::ofstream recordedInput_;
   std::optional<std::set<Key>> lastRecorded_;
   DrawList drawList_;
+  std::unique_ptr<SoundBank> soundBank_;
+  std::optional<Mixer> mixer_;
+  WavWriter wav_;
+  std::ofstream cueLog_;
   std::uint64_t pictureDigest_ = 0xCBF29CE484222325ULL;  // FNV-1a's starting value
 };

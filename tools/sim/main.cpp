@@ -174,6 +174,12 @@ int main(int argc, char** argv) {
                  "Every 1,000 frames write: frame, live sprites, resident kB");
   app.add_option("--profile", options.profile,
                  "Write one line per frame: update and drawing time in nanoseconds");
+  app.add_option("--audio", options.audio,
+                 "Write the run's sound as a WAV file (mono, 16-bit, 44.1 kHz)");
+  app.add_option("--cue-log", options.cueLog,
+                 "Write one line per frame with sound cues: the frame, then the cues' names");
+  bool mute = false;
+  app.add_flag("--mute", mute, "Collect no sound cues: the game as it was without sound");
   app.add_option("--record-input", options.recordInput,
                  "Write the controls held (e.g. the autopilot's) as an input file for --input");
   try {
@@ -183,6 +189,7 @@ int main(int argc, char** argv) {
     return app.exit(e) == 0 ? 0 : 2;
   }
   options.recordReplays = !noReplays;
+  options.sound = !mute;
   if (nudge >= 0) options.nudgeScoreAfter = nudge;
 
   if (!unfocused.empty() && !parseRange(unfocused, options)) {

@@ -92,8 +92,7 @@ void Enemy6Sprite::fireSpread() {
   World& world = World::current();
   for (double offset : kOffsets) {
     const double th = angle + kQuarterTurn + offset;
-    world.requestAdd(world.addesprites,
-                     new EnemyLaserSprite(x, y, 2.5 * gm::cos(th), 2.5 * gm::sin(th)));
+    world.fireEnemyShot(new EnemyLaserSprite(x, y, 2.5 * gm::cos(th), 2.5 * gm::sin(th)));
   }
 }
 
@@ -110,8 +109,7 @@ void Enemy6Sprite::fireDownwardPair() {
 void Enemy6Sprite::firePointedPair(double speed, double direction, double spread) {
   World& world = World::current();
   for (double th : {direction + spread, direction - spread}) {
-    world.requestAdd(world.addesprites,
-                     new EnemyLLSprite(x, y, speed * gm::cos(th), speed * gm::sin(th)));
+    world.fireEnemyShot(new EnemyLLSprite(x, y, speed * gm::cos(th), speed * gm::sin(th)));
   }
 }
 

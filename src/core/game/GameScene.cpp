@@ -72,6 +72,7 @@ void playerShots(World& world, Canvas& canvas) {
     MyHitSprite* shot = sprite->asHitSprite();
     if (shot && world.es && testhit(shot, world.es.get()) && world.es->damage(1)) {
       world.requestDelete(world.delpsprites, shot);
+      world.cues.add(SoundCue::bossHit);
     }
   }
 }

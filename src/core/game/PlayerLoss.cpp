@@ -10,6 +10,7 @@ constexpr int kExplosionFrames = 3;
 void destroyplayer(World& world) {
   if (world.invincible) return;
   if (!world.psp->destroy(kExplosionFrames)) return;
+  world.cues.add(SoundCue::shipLost);
   --world.lifecount;
   if (world.lifecount < 0) {
     world.psp->endgame();

@@ -62,8 +62,10 @@ void addscore(World& world, int points) {
   const std::int64_t before = world.score;
   const std::int64_t after =
       std::min<std::int64_t>(before + points, std::numeric_limits<int>::max());
-  world.lifecount +=
+  const int extraShips =
       static_cast<int>(floorDiv(after, kExtraShipEvery) - floorDiv(before, kExtraShipEvery));
+  if (extraShips > 0) world.cues.add(SoundCue::extraShip);
+  world.lifecount += extraShips;
   world.score = static_cast<int>(after);
 }
 

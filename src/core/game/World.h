@@ -12,6 +12,7 @@
 #include "game/Random.h"
 #include "replay/ReplayRecorder.h"
 #include "shell/UpdateBridge.h"
+#include "sound/FrameCues.h"
 #include "sprites/SpriteList.h"
 #include "sprites/Stack.h"
 
@@ -66,8 +67,14 @@ class World {
 
   // A boss or satellite fires a shot, or an effect (explosion, trail, debris) appears: it joins
   // the enemy shots, or the other sprites, at the frame's commit.
-  void fireEnemyShot(MySprite* shot) { requestAdd(addesprites, shot); }
-  void addEffect(MySprite* effect) { requestAdd(addosprites, effect); }
+  void fireEnemyShot(MySprite* shot) {
+    cues.shotFired(shot);
+    requestAdd(addesprites, shot);
+  }
+  void addEffect(MySprite* effect) {
+    cues.effectAdded(effect);
+    requestAdd(addosprites, effect);
+  }
 
   // Asks for a sprite to join a list at the frame's commit. A request refused by a full stack
   // deletes the sprite, since no list will ever own it.
@@ -130,6 +137,8 @@ class World {
   bool recordReplays = false;
   ReplayRecorder recorder;
   Random random;
+  // This frame's sound cues: output only, never read by the game.
+  FrameCues cues;
 
  private:
   SystemClock systemClock_;

@@ -32,6 +32,7 @@ void PlayerSprite::fire() {
   const int r2 = world.rand();
   const double vy = (r2 % 10001) / 10000.0 - 10 - 0.5;
   world.requestAdd(world.addpsprites, new PlayerLaserSprite(x, y, vx, vy));
+  world.cues.add(SoundCue::laser);
   count = 0;
 }
 
@@ -64,7 +65,10 @@ void PlayerSprite::updatedestroy() {
 void PlayerSprite::updatewait() {
   ++count;
   if (count > 60) {
-    if (!gameover) state = &PlayerSprite::updateregen;
+    if (!gameover) {
+      state = &PlayerSprite::updateregen;
+      World::current().cues.add(SoundCue::shipBack);
+    }
     count = 0;
   }
 }

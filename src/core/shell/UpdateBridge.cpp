@@ -2,6 +2,7 @@
 
 #include "game/LevelTable.h"
 #include "game/World.h"
+#include "sound/SceneWatch.h"
 
 void UpdateBridge::title() {
   scene = updatetitle;
@@ -37,6 +38,9 @@ void UpdateBridge::startAt(int level) {
 void update(World& world, Canvas& canvas) {
   World::makeCurrent(world);
   world.recorder.frameBegins(world);
+  world.cues.beginFrame();
+  const SceneWatch before = SceneWatch::of(world);
   world.UB.call(world, canvas);
+  SceneWatch::report(before, SceneWatch::of(world), world.cues);
   world.recorder.frameEnds(world);
 }

@@ -8,11 +8,13 @@
 class FrameLog;
 class PausableClock;
 class RasterCanvas;
+class World;
 
 // What the window's events since the last look ask of the loop.
 struct LoopRequests {
-  bool close = false;  // the close box, or Escape where it ends the program
-  bool pause = false;  // pause or resume
+  bool close = false;        // the close box, or Escape where it ends the program
+  bool pause = false;        // pause or resume
+  bool toggleSound = false;  // M: sound off or on again (the host carries it out)
 };
 
 // What a program's window supplies to the loop: its steady clock, its waits, its events and its
@@ -26,6 +28,8 @@ class LoopHost {
   virtual LoopRequests handleEvents() = 0;           // the events since the last look
   virtual bool hasFocus() = 0;                       // the window is in front
   virtual void present(const RasterCanvas& canvas) = 0;
+  // After each update of a game or a replay: e.g. its sound cues heard, a notice drawn.
+  virtual void afterUpdate(const World&, RasterCanvas&) {}
 };
 
 // What one run plays: a game, or a recorded game shown back.

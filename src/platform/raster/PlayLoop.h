@@ -20,6 +20,7 @@ inline void playInLoop(World& world, LoopHost& host, RasterCanvas& canvas, const
     world.windowfront = host.hasFocus();
     canvas.clear();  // every frame is drawn from a black field
     update(world, canvas);
+    host.afterUpdate(world, canvas);
   };
   game.over = [&] { return world.windowDestroyed(); };
   game.fightRunning = [&] { return currentScreen(world) == GameScreen::fight; };

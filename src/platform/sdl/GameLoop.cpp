@@ -12,6 +12,7 @@
 #include "RasterCanvas.h"
 #include "ReplayMark.h"
 #include "SdlControlSource.h"
+#include "SdlSound.h"
 #include "SleepUntil.h"
 #include "game/GameScene.h"
 #include "game/World.h"
@@ -23,19 +24,27 @@ namespace {
 // The SDL window as the loop's host: SDL's events, the steady sleep, the texture present.
 class SdlLoopHost final : public LoopHost {
  public:
-  SdlLoopHost(GameWindow& window, SdlControlSource* controls, bool escapeCloses)
-      : window_(window), controls_(controls), escapeCloses_(escapeCloses) {}
+  SdlLoopHost(GameWindow& window, SdlControlSource* controls, SdlSound* sound, bool escapeCloses)
+      : window_(window), controls_(controls), sound_(sound), escapeCloses_(escapeCloses) {}
 
   std::int64_t nowUs() override { return steadyNowUs(); }
   void waitUntilUs(std::int64_t dueUs) override { sleepUntil(dueUs); }
   void waitForEvents(int milliseconds) override { SDL_WaitEventTimeout(nullptr, milliseconds); }
-  LoopRequests handleEvents() override { return ::handleEvents(window_, controls_, escapeCloses_); }
+  LoopRequests handleEvents() override {
+    const LoopRequests requests = ::handleEvents(window_, controls_, escapeCloses_);
+    if (requests.toggleSound && sound_) sound_->toggle();
+    return requests;
+  }
   bool hasFocus() override { return window_.hasFocus(); }
   void present(const RasterCanvas& canvas) override { window_.present(canvas.pixels()); }
+  void afterUpdate(const World& world, RasterCanvas& canvas) override {
+    if (sound_) sound_->frame(world, canvas);
+  }
 
  private:
   GameWindow& window_;
   SdlControlSource* controls_;
+  SdlSound* sound_;
   bool escapeCloses_;
 };
 
@@ -47,13 +56,14 @@ int maxStepsPerPresent(const LoopOptions& options) {
 }  // namespace
 
 void runFrames(World& world, GameWindow& window, RasterCanvas& canvas, const LoopOptions& options,
-               SdlControlSource* controls) {
-  SdlLoopHost host(window, controls, false);
+               SdlControlSource* controls, SdlSound* sound) {
+  SdlLoopHost host(window, controls, sound, false);
   playInLoop(world, host, canvas, options.logs, maxStepsPerPresent(options));
 }
 
 bool runReplay(World& world, GameWindow& window, RasterCanvas& canvas, ReplayPlayer& player,
-               const LoopOptions& options) {
+               const LoopOptions& options, SdlSound* sound) {
+  SdlLoopHost host(window, nullptr, sound, true);
   LoopGame game;
   game.update = [&] {
     player.beforeFrame(world);
@@ -61,9 +71,9 @@ bool runReplay(World& world, GameWindow& window, RasterCanvas& canvas, ReplayPla
     update(world, canvas);
     player.afterFrame(world);
     drawReplayMark(canvas);
+    host.afterUpdate(world, canvas);
   };
   game.over = [&] { return player.finished(); };
-  SdlLoopHost host(window, nullptr, true);
   if (!player.finished()) {
     PausableLoop(host, canvas, game, options.logs, maxStepsPerPresent(options)).run();
   }

@@ -6,6 +6,7 @@ class FrameLog;
 class GameWindow;
 class RasterCanvas;
 class SdlControlSource;
+class SdlSound;
 class ReplayPlayer;
 class World;
 
@@ -21,11 +22,12 @@ struct LoopOptions {
 // title's "Quit", then writes the highscores. Frames go on while the window is in the background or
 // minimised; the controls then read as released. P, Escape or a controller's Back button pause a
 // fight and resume it: no update runs, the game's clock stands still and the picture stays, dimmed.
+// With `sound`, each update's cues are heard and M turns the sound off and on.
 void runFrames(World& world, GameWindow& window, RasterCanvas& canvas, const LoopOptions& options,
-               SdlControlSource* controls = nullptr);
+               SdlControlSource* controls = nullptr, SdlSound* sound = nullptr);
 
 // Shows a recorded game at the game's own pace with a "REPLAY" mark, until its last frame, the
 // close box or Escape. Records nothing and writes no highscores. False when the game played back
 // differently from the recording (the reason is on stderr).
 bool runReplay(World& world, GameWindow& window, RasterCanvas& canvas, ReplayPlayer& player,
-               const LoopOptions& options);
+               const LoopOptions& options, SdlSound* sound = nullptr);

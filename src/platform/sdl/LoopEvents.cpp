@@ -27,6 +27,10 @@ bool pausePressed(const SDL_Event& event) {
   return event.key.keysym.sym == SDLK_p || event.key.keysym.sym == SDLK_ESCAPE;
 }
 
+bool soundKeyPressed(const SDL_Event& event) {
+  return event.type == SDL_KEYDOWN && !event.key.repeat && event.key.keysym.sym == SDLK_m;
+}
+
 LoopRequests handleEvents(GameWindow& window, SdlControlSource* controls, bool escapeCloses) {
   LoopRequests requests;
   SDL_Event event;
@@ -40,6 +44,7 @@ LoopRequests handleEvents(GameWindow& window, SdlControlSource* controls, bool e
     if (escapeCloses && escapePressed(event)) requests.close = true;
     // Two presses before one look cancel out, as they would one update apart.
     if (pausePressed(event)) requests.pause = !requests.pause;
+    if (soundKeyPressed(event)) requests.toggleSound = !requests.toggleSound;
   }
   return requests;
 }

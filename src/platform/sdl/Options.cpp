@@ -18,7 +18,7 @@ std::optional<int> parseOptions(int argc, char** argv, Options& options) {
       "Kelvaron: a boss-rush shoot-'em-up drawn with vector shapes.\n"
       "Arrow keys move, Z fires and confirms, X sets off a bomb, Space leaves a result screen,\n"
       "P or Escape pauses a fight. A game controller works too (Back pauses). F11 or Alt+Enter\n"
-      "switches fullscreen.\n"
+      "switches fullscreen. M turns the sound off and on.\n"
       "Highscores are kept in highscores.csv in the working directory (in "
       "~/.local/share/kelvaron/\nwhen that cannot be written)."};
   app.name("kelvaron");
@@ -44,6 +44,10 @@ std::optional<int> parseOptions(int argc, char** argv, Options& options) {
                  "Show the recorded game in FILE at normal speed, then exit; Escape ends it early. "
                  "Games played are recorded into replays/ beside highscores.csv")
       ->option_text("FILE");
+  app.add_flag("--mute", options.mute, "Start with the sound off (M turns it on)");
+  app.add_option("--volume", options.volume, "Sound volume")
+      ->option_text("N (0 to 100, default 100)")
+      ->check(CLI::Range(0, 100));
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& help) {

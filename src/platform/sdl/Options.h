@@ -10,6 +10,8 @@ struct Options {
   std::string presentLog;  // one line per present; empty: no log
   WindowLook look;
   std::string replay;  // a replay to show instead of playing
+  bool mute = false;   // start with the sound off
+  int volume = 100;    // 0 to 100
 };
 
 // Reads the command line. Returns the exit status when the program should stop at once: 0 after

@@ -10,6 +10,7 @@
 #include "Options.h"
 #include "RasterCanvas.h"
 #include "SdlControlSource.h"
+#include "SdlSound.h"
 #include "SdlSystem.h"
 #include "game/PlayField.h"
 #include "game/World.h"
@@ -45,7 +46,8 @@ int showReplay(const Options& options) {
   player.start(world);
   RasterCanvas canvas(kFieldWidth, kFieldHeight);
   Logs logs(options);
-  return runReplay(world, window, canvas, player, logs.loop(options)) ? 0 : 1;
+  SdlSound sound(!options.mute, options.volume, "");
+  return runReplay(world, window, canvas, player, logs.loop(options), &sound) ? 0 : 1;
 }
 
 int play(const Options& options) {
@@ -62,7 +64,10 @@ int play(const Options& options) {
   world.recordReplays = true;
   world.start();
   RasterCanvas canvas(kFieldWidth, kFieldHeight);
-  runFrames(world, window, canvas, logs.loop(options), &controls);
+  // M's choice is kept beside the highscores; --mute starts silent whatever it says.
+  const std::string soundSetting = (world.highscoreFile.parent_path() / "sound.txt").string();
+  SdlSound sound(!options.mute && readSoundOn(soundSetting), options.volume, soundSetting);
+  runFrames(world, window, canvas, logs.loop(options), &controls, &sound);
   return 0;
 }
 

@@ -94,6 +94,7 @@ void WebGame::runUpdate(bool windowfront) {
   const bool recording = world_->recorder.recording();
   canvas_.clear();  // every frame is drawn from a black field
   update(*world_, canvas_);
+  sound_.frame(*world_, canvas_);
   ++updates_;
   storeIfRecorded();
   if (recording && !world_->recorder.recording()) handOverReplays();

@@ -8,6 +8,7 @@
 
 #include "RasterCanvas.h"
 #include "WebControlSource.h"
+#include "WebSound.h"
 #include "game/Clock.h"
 #include "game/Highscores.h"
 #include "game/PlayField.h"
@@ -34,6 +35,7 @@ class WebGame {
   ~WebGame();
 
   WebControlSource& controls() { return controls_; }
+  WebSound& sound() { return sound_; }
 
   // One displayed frame at `nowMs`; false once the game has ended ("Quit").
   bool animationFrame(double nowMs);
@@ -95,6 +97,7 @@ class WebGame {
 
   RasterCanvas canvas_;
   WebControlSource controls_;
+  WebSound sound_;
   std::optional<VirtualClock> scriptClock_;
   PausableClock clock_;  // the game's clock outside scripted play
   FixedStep step_;

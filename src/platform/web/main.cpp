@@ -19,6 +19,11 @@ bool pauseKey(const EmscriptenKeyboardEvent& event) {
   return !event.repeat && (key == "p" || key == "P" || key == "Escape");
 }
 
+bool soundKey(const EmscriptenKeyboardEvent& event) {
+  const std::string_view key = event.key;
+  return !event.repeat && (key == "m" || key == "M");
+}
+
 EM_BOOL onKey(int eventType, const EmscriptenKeyboardEvent* event, void*) {
   const bool down = eventType == EMSCRIPTEN_EVENT_KEYDOWN;
   if (down && pauseKey(*event)) {
@@ -28,6 +33,7 @@ EM_BOOL onKey(int eventType, const EmscriptenKeyboardEvent* event, void*) {
       game->togglePause();
     }
   }
+  if (down && soundKey(*event)) game->sound().toggle();
   // True keeps the browser from scrolling the page on the arrows and Space.
   return game->controls().keyChanged(event->key, down);
 }

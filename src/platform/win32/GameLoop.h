@@ -4,6 +4,7 @@
 
 class RasterCanvas;
 class ScaledWindow;
+class WaveOutSound;
 class World;
 
 // Runs the game at 100 updates per second of steady time until the window closes or the title's
@@ -11,5 +12,6 @@ class World;
 // present up to 5, the rest dropped), each after the window's messages, then presents the picture
 // once. Frames go on while the window is in the background; the controls then read as released.
 // P or Escape pause a fight and resume it: no update runs, the game's clock stands still and the
-// picture stays, dimmed.
-void runGame(World& world, ScaledWindow& window, RasterCanvas& canvas, const LoopLogs& logs);
+// picture stays, dimmed. Each update's sound cues are heard, and M turns the sound off and on.
+void runGame(World& world, ScaledWindow& window, RasterCanvas& canvas, const LoopLogs& logs,
+             WaveOutSound& sound);

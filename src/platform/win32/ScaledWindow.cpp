@@ -198,5 +198,9 @@ bool ScaledWindow::handleKey(UINT message, WPARAM key, LPARAM flags) {
     requests_.pause = !requests_.pause;
     return true;
   }
+  if (message == WM_KEYDOWN && key == 'M') {
+    requests_.toggleSound = !requests_.toggleSound;
+    return true;
+  }
   return false;
 }

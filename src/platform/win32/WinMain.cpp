@@ -12,6 +12,7 @@
 #include "GdiWindow.h"
 #include "RasterCanvas.h"
 #include "ScaledWindow.h"
+#include "WaveOutSound.h"
 #include "Win32ControlSource.h"
 #include "WinOptions.h"
 #include "game/PlayField.h"
@@ -38,7 +39,8 @@ int runScaledWindow(HINSTANCE instance, int showCommand, const WinOptions& optio
   RasterCanvas canvas(kFieldWidth, kFieldHeight);
   world.rc = {0, 0, kFieldWidth, kFieldHeight};
   world.start();
-  runGame(world, window, canvas, logs.loop());
+  WaveOutSound sound(!options.mute, options.volume);
+  runGame(world, window, canvas, logs.loop(), sound);
   return 0;
 }
 

@@ -34,6 +34,10 @@ std::optional<int> parseWinOptions(int argc, char** argv, WinOptions& options) {
       ->option_text("N (1 to 4)")
       ->check(CLI::Range(1, 4));
   app.add_flag("--fullscreen", options.fullscreen, "Start in borderless fullscreen");
+  app.add_flag("--mute", options.mute, "Start with the sound off (M turns it on)");
+  app.add_option("--volume", options.volume, "Sound volume")
+      ->option_text("N (0 to 100, default 100)")
+      ->check(CLI::Range(0, 100));
   app.add_flag("--gdi", options.gdi,
                "The original program: a fixed 800 x 600 window, one frame per 10 ms timer tick, "
                "drawn with GDI");

@@ -10,6 +10,8 @@ struct WinOptions {
   bool fullscreen = false;  // starts in borderless fullscreen
   std::string frameLog;     // one line per update; empty: no log
   std::string presentLog;   // one line per present; empty: no log
+  bool mute = false;        // start with the sound off (the --gdi program has none)
+  int volume = 100;         // 0 to 100
 };
 
 // Reads the command line. Returns the exit status when the program should stop at once: 0 after

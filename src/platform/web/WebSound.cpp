@@ -1,0 +1,90 @@
+#include "WebSound.h"
+
+#include <emscripten.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "game/World.h"
+
+// The bodies below are JavaScript (see Page.cpp on comparisons).
+// clang-format off
+
+// A script processor pulls the samples from the game on the page's own thread, so the mixer needs
+// no lock. 1,024 samples: 23 ms at 44.1 kHz.
+EM_JS(void, kelvaron_sound_start_on_first_touch, (), {
+  const start = () => {
+    if (Module.audio) return;
+    try {
+      const Context = window.AudioContext || window.webkitAudioContext;
+      const context = new Context({sampleRate: 44100});
+      const node = context.createScriptProcessor(1024, 0, 1);
+      const at = Module._malloc(1024 * 4);
+      node.onaudioprocess = (event) => {
+        const out = event.outputBuffer.getChannelData(0);
+        Module._kelvaron_sound_render(at, out.length);
+        out.set(HEAPF32.subarray(at >> 2, (at >> 2) + out.length));
+      };
+      node.connect(context.destination);
+      context.resume();
+      Module.audio = context;
+    } catch (error) {
+      console.warn('kelvaron: no sound: ' + error.message);
+      Module.audio = {state: 'none'};
+    }
+  };
+  for (const type of ['keydown', 'pointerdown', 'touchstart']) {
+    window.addEventListener(type, start, {capture: true});
+  }
+});
+
+EM_JS(int, kelvaron_sound_stored_on, (), {
+  try {
+    return localStorage.getItem('kelvaron.sound') == 'off' ? 0 : 1;
+  } catch (refused) {
+    return 1;
+  }
+});
+
+EM_JS(void, kelvaron_sound_store, (int on), {
+  try {
+    localStorage.setItem('kelvaron.sound', on ? 'on' : 'off');
+  } catch (refused) {
+  }
+});
+
+// clang-format on
+
+extern "C" EMSCRIPTEN_KEEPALIVE void kelvaron_sound_render(float* out, int count);
+
+namespace {
+WebSound* playing = nullptr;
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE void kelvaron_sound_render(float* out, int count) {
+  if (playing) playing->render(out, static_cast<std::size_t>(count));
+}
+
+WebSound::WebSound() : switch_(kelvaron_sound_stored_on() != 0) {
+  mixer_.setMuted(!switch_.on());
+  playing = this;
+  kelvaron_sound_start_on_first_touch();
+}
+
+void WebSound::frame(const World& world, Canvas& canvas) {
+  switch_.drawNotice(canvas, world.rc);
+  mixer_.play(world.cues);
+}
+
+void WebSound::toggle() {
+  switch_.toggle();
+  mixer_.setMuted(!switch_.on());
+  kelvaron_sound_store(switch_.on() ? 1 : 0);
+}
+
+void WebSound::render(float* out, std::size_t count) {
+  static std::vector<std::int16_t> samples;
+  samples.resize(count);
+  mixer_.render(samples.data(), count);
+  for (std::size_t i = 0; i < count; ++i) out[i] = static_cast<float>(samples[i]) / 32768.0f;
+}
