@@ -3,6 +3,8 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
+#include "ProgramOptions.h"
+
 #ifndef KELVARON_VERSION
 #define KELVARON_VERSION "unknown"
 #endif
@@ -33,21 +35,11 @@ std::optional<int> parseOptions(int argc, char** argv, Options& options) {
   app.add_flag("--no-vsync", noVsync,
                "Do not wait for the display: one present per game update, 100 a second (the "
                "picture may tear)");
-  app.add_option("--frame-log", options.frameLog,
-                 "Write one line per game update to FILE: its start on the steady clock and how "
-                 "long it took, in microseconds")
-      ->option_text("FILE");
-  app.add_option("--present-log", options.presentLog,
-                 "Write one line per present to FILE, in the same form")
-      ->option_text("FILE");
   app.add_option("--replay", options.replay,
                  "Show the recorded game in FILE at normal speed, then exit; Escape ends it early. "
                  "Games played are recorded into replays/ beside highscores.csv")
       ->option_text("FILE");
-  app.add_flag("--mute", options.mute, "Start with the sound off (M turns it on)");
-  app.add_option("--volume", options.volume, "Sound volume")
-      ->option_text("N (0 to 100, default 100)")
-      ->check(CLI::Range(0, 100));
+  addLogAndSoundOptions(app, options.frameLog, options.presentLog, options.mute, options.volume);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& help) {

@@ -4,6 +4,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include "ProgramOptions.h"
+
 #ifndef KELVARON_VERSION
 #define KELVARON_VERSION "unknown"
 #endif
@@ -24,7 +26,8 @@ std::optional<int> parseWinOptions(int argc, char** argv, WinOptions& options) {
   CLI::App app{
       "Kelvaron: a boss-rush shoot-'em-up drawn with vector shapes.\n"
       "Arrow keys move, Z fires and confirms, X sets off a bomb, Space leaves a result screen, "
-      "P or Escape pauses a fight. F11 or Alt+Enter switches fullscreen.\n"
+      "P or Escape pauses a fight. F11 or Alt+Enter switches fullscreen. M turns the sound off "
+      "and on.\n"
       "Highscores and replays are kept beside kelvaron.exe (in %APPDATA%\\Kelvaron when that "
       "folder cannot be written).\n"};
   app.name("kelvaron");
@@ -34,20 +37,10 @@ std::optional<int> parseWinOptions(int argc, char** argv, WinOptions& options) {
       ->option_text("N (1 to 4)")
       ->check(CLI::Range(1, 4));
   app.add_flag("--fullscreen", options.fullscreen, "Start in borderless fullscreen");
-  app.add_flag("--mute", options.mute, "Start with the sound off (M turns it on)");
-  app.add_option("--volume", options.volume, "Sound volume")
-      ->option_text("N (0 to 100, default 100)")
-      ->check(CLI::Range(0, 100));
   app.add_flag("--gdi", options.gdi,
                "The original program: a fixed 800 x 600 window, one frame per 10 ms timer tick, "
                "drawn with GDI");
-  app.add_option("--frame-log", options.frameLog,
-                 "Write one line per game update to FILE: its start on the steady clock and how "
-                 "long it took, in microseconds")
-      ->option_text("FILE");
-  app.add_option("--present-log", options.presentLog,
-                 "Write one line per present to FILE, in the same form")
-      ->option_text("FILE");
+  addLogAndSoundOptions(app, options.frameLog, options.presentLog, options.mute, options.volume);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp&) {
