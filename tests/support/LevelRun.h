@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/Clock.h"
+#include "timing/Clock.h"
 #include "game/World.h"
 #include "shell/UpdateBridge.h"
 #include "support/HeldKeys.h"

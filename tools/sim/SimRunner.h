@@ -10,7 +10,7 @@
 #include "RasterCanvas.h"
 #include "SimOptions.h"
 #include "WavWriter.h"
-#include "game/Clock.h"
+#include "timing/Clock.h"
 #include "game/World.h"
 #include "graphics/DrawList.h"
 #include "replay/ReplayPlayer.h"

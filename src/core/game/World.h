@@ -6,7 +6,7 @@
 
 #include "controls/Input.h"
 #include "game/Bonus.h"
-#include "game/Clock.h"
+#include "timing/Clock.h"
 #include "game/Highscores.h"
 #include "game/PlayField.h"
 #include "game/Random.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "controls/ControlSource.h"
-#include "game/Clock.h"
+#include "timing/Clock.h"
 #include "replay/ReplayFile.h"
 
 class World;

@@ -2,7 +2,7 @@
 
 #include "FrameLog.h"
 #include "PauseScreen.h"
-#include "loop/PausableClock.h"
+#include "timing/PausableClock.h"
 
 namespace {
 // How often the paused picture is shown again (after a resize, a move to fullscreen) while no

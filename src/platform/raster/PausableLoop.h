@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "loop/FixedStep.h"
+#include "timing/FixedStep.h"
 
 class FrameLog;
 class PausableClock;

@@ -4,7 +4,7 @@
 #include "RasterCanvas.h"
 #include "game/GameScene.h"
 #include "game/World.h"
-#include "loop/PausableClock.h"
+#include "timing/PausableClock.h"
 #include "shell/UpdateBridge.h"
 
 // Plays `world` in the pausable loop until the window's close box or the title's "Quit", then

@@ -9,11 +9,11 @@
 #include "RasterCanvas.h"
 #include "WebControlSource.h"
 #include "WebSound.h"
-#include "game/Clock.h"
+#include "timing/Clock.h"
 #include "game/Highscores.h"
 #include "game/PlayField.h"
-#include "loop/FixedStep.h"
-#include "loop/PausableClock.h"
+#include "timing/FixedStep.h"
+#include "timing/PausableClock.h"
 #include "replay/ReplayPlayer.h"
 
 class World;

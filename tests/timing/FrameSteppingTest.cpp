@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "loop/FixedStep.h"
-#include "loop/PausableClock.h"
+#include "timing/FixedStep.h"
+#include "timing/PausableClock.h"
 
 namespace {
 

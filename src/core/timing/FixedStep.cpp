@@ -1,4 +1,4 @@
-#include "loop/FixedStep.h"
+#include "timing/FixedStep.h"
 
 int FixedStep::stepsDue(std::int64_t nowUs) {
   if (!last_) {

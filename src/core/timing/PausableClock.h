@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "game/Clock.h"
+#include "timing/Clock.h"
 
 // The game's wall clock in a program that can pause: seconds since 1970 that follow a steady clock
 // while the game runs and stand still while it is paused, so the level's time bonus counts only the

@@ -1,4 +1,4 @@
-#include "loop/PausableClock.h"
+#include "timing/PausableClock.h"
 
 #include <chrono>
 
