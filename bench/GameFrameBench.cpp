@@ -5,12 +5,12 @@
 #include <vector>
 
 #include "RasterCanvas.h"
-#include "game/BlastSprite.h"
+#include "effects/BlastSprite.h"
 #include "game/PlayField.h"
 #include "game/World.h"
 #include "graphics/DrawList.h"
 #include "player/PlayerSprite.h"
-#include "shell/UpdateBridge.h"
+#include "shell/Session.h"
 #include "weapons/AcceleratingShots.h"
 #include "weapons/EnemyLaserSprite.h"
 #include "weapons/OrbitingShot.h"
@@ -32,7 +32,7 @@ class Battle {
     world_.windowfront = true;
     world_.invincible = true;
     World::makeCurrent(world_);
-    world_.UB.newgame();
+    world_.UB->newgame();
     world_.es->damage(world_.es->get_life() - 1);
     for (int i = 0; i < 100; ++i) settle(i);
     populate();
@@ -41,12 +41,12 @@ class Battle {
   World& world() { return world_; }
 
   // One game frame.
-  void frame(Canvas& canvas) { update(world_, canvas); }
+  void frame(Canvas& canvas) { update(session_, canvas); }
 
  private:
   void settle(int) {
     DrawList ignored;
-    update(world_, ignored);
+    update(session_, ignored);
   }
 
   void add(SpriteList& list, MySprite* sprite) { list.push_last(sprite); }
@@ -74,7 +74,8 @@ class Battle {
     }
   }
 
-  World world_;
+  Session session_;
+  World& world_ = session_.world;
 };
 
 void BM_Level1BusiestUpdate(benchmark::State& state) {

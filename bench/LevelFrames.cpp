@@ -10,7 +10,7 @@
 #include "game/PlayField.h"
 #include "game/World.h"
 #include "graphics/DrawList.h"
-#include "shell/UpdateBridge.h"
+#include "shell/Session.h"
 
 namespace {
 
@@ -31,10 +31,10 @@ class Fight {
     world_.input.setSource(&controls_);
     World::makeCurrent(world_);
     if (stretch.level >= 5) {
-      world_.UB.contgame();
+      world_.UB->contgame();
     } else {
-      world_.UB.newgame();
-      while (world_.UB.get_nowlevel() < stretch.level) world_.UB.nextlevel();
+      world_.UB->newgame();
+      while (world_.UB->get_nowlevel() < stretch.level) world_.UB->nextlevel();
     }
     if (stretch.prepare) stretch.prepare(world_);
     DrawList ignored;
@@ -44,11 +44,12 @@ class Fight {
     }
   }
 
-  void frame_(Canvas& canvas) { update(world_, canvas); }
+  void frame_(Canvas& canvas) { update(session_, canvas); }
 
  private:
   FireHeld controls_;
-  World world_;
+  Session session_;
+  World& world_ = session_.world;
 };
 
 void reportFrameTimes(benchmark::State& state, std::vector<double>& nanoseconds) {

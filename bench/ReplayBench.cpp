@@ -7,7 +7,7 @@
 #include "game/PlayField.h"
 #include "game/World.h"
 #include "graphics/DrawList.h"
-#include "shell/UpdateBridge.h"
+#include "shell/Session.h"
 
 namespace {
 
@@ -35,10 +35,11 @@ struct RecordedGame {
     world.recordReplays = record;
     world.highscoreFile = std::filesystem::temp_directory_path() / "kelvaron-bench-highscores.csv";
     World::makeCurrent(world);
-    world.UB.newgame();
+    world.UB->newgame();
   }
   Restless controls;
-  World world;
+  Session session;
+  World& world = session.world;
 };
 
 // The recorder around one frame, with the two controls the frame reads changing: noting the
@@ -47,12 +48,12 @@ void BM_RecorderFrame(benchmark::State& state) {
   RecordedGame game(true);
   for (auto _ : state) {
     ++game.controls.frame;
-    game.world.recorder.frameBegins(game.world);
+    game.session.recorder.frameBegins(game.world);
     benchmark::DoNotOptimize(game.world.input.left());
     benchmark::DoNotOptimize(game.world.input.right());
-    game.world.recorder.frameEnds(game.world);
+    game.session.recorder.frameEnds(game.world);
   }
-  benchmark::DoNotOptimize(game.world.recorder.recording());
+  benchmark::DoNotOptimize(game.session.recorder.recording());
 }
 BENCHMARK(BM_RecorderFrame);
 
@@ -63,7 +64,7 @@ void BM_LevelOneFrame(benchmark::State& state) {
   for (auto _ : state) {
     ++game.controls.frame;
     canvas.clear();
-    update(game.world, canvas);
+    update(game.session, canvas);
   }
 }
 BENCHMARK(BM_LevelOneFrame)->Arg(0)->Arg(1)->ArgName("recorded");

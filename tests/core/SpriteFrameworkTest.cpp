@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "game/World.h"
+#include "math/Angles.h"
 #include "sprites/HitTest.h"
 #include "sprites/Stack.h"
 

@@ -51,7 +51,7 @@ TEST_F(TitleSceneTest, NothingReactsWhileTheWindowIsNotInFront) {
   world.windowfront = false;
   frame({Key::Down, Key::Z});
   EXPECT_EQ(world.selected, 0);
-  EXPECT_EQ(world.UB.scene, &updatetitle);
+  EXPECT_EQ(session.UB.scene, &updatetitle);
   world.windowfront = true;
   frame({Key::Down});  // the flag was cleared while out of focus
   EXPECT_EQ(world.selected, 1);
@@ -59,8 +59,8 @@ TEST_F(TitleSceneTest, NothingReactsWhileTheWindowIsNotInFront) {
 
 TEST_F(TitleSceneTest, ChoicesSwitchTheBridgeFromTheNextFrame) {
   frame({Key::Z});
-  EXPECT_EQ(world.UB.scene, &updategame);
-  EXPECT_EQ(world.UB.get_nowlevel(), 1);
+  EXPECT_EQ(session.UB.scene, &updategame);
+  EXPECT_EQ(world.UB->get_nowlevel(), 1);
   EXPECT_EQ(world.lifecount, 2);
   EXPECT_EQ(world.bombcount, 2);
   // The rest of the choosing frame is still the title.
@@ -70,8 +70,8 @@ TEST_F(TitleSceneTest, ChoicesSwitchTheBridgeFromTheNextFrame) {
   other.world.selected = 1;
   other.hold(Key::Z);
   other.frame();
-  EXPECT_EQ(other.world.UB.get_nowlevel(), 5);
-  EXPECT_EQ(other.world.UB.scene, &updategame);
+  EXPECT_EQ(other.world.UB->get_nowlevel(), 5);
+  EXPECT_EQ(other.session.UB.scene, &updategame);
 }
 
 TEST_F(TitleSceneTest, QuitClosesTheWindow) {

@@ -4,8 +4,8 @@
 #include <tuple>
 
 #include "bosses/Boss.h"
-#include "bosses/BossFactory.h"
 #include "bosses/Enemy5.h"
+#include "game/BossFactory.h"
 #include "game/World.h"
 
 TEST(Enemy5, AHeavyHitTakesLifeBelowZero) {

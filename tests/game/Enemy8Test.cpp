@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "bosses/Enemy8.h"
-#include "game/BlastSprite.h"
+#include "effects/BlastSprite.h"
 #include "game/World.h"
 #include "support/ShotLog.h"
 #include "weapons/StraightLasers.h"

@@ -12,8 +12,8 @@ class Level4Game : public GameSceneTest {
  protected:
   // Level 4 reached from level 3, as a won level leads on; the satellites join at the first frame.
   void enterLevel4() {
-    world.UB.nowlevel = 3;
-    world.UB.nextlevel();
+    session.UB.nowlevel = 3;
+    world.UB->nextlevel();
     ASSERT_STREQ(bossClassName(world.es.get()), "Enemy8Sprite");
     frame();
     ASSERT_EQ(satellites(), 8);
@@ -30,7 +30,7 @@ class Level4Game : public GameSceneTest {
   // The next level or game has begun with nothing of level 4 left, and plays on.
   void expectLevel4Gone(int level, const char* bossClass) {
     EXPECT_EQ(currentScreen(world), GameScreen::fight);
-    EXPECT_EQ(world.UB.get_nowlevel(), level);
+    EXPECT_EQ(world.UB->get_nowlevel(), level);
     EXPECT_STREQ(bossClassName(world.es.get()), bossClass);
     EXPECT_EQ(satellites(), 0);
     EXPECT_TRUE(world.delosprites.empty());

@@ -64,23 +64,23 @@ TEST_F(ReplayRecording, AGameClosedMidwayIsRecordedFromItsFirstFrameAndPlaysBack
     unfocusedFrom += run.frames;
   }
 
-  World again;
+  Session again;
   ReplayPlayer player(std::move(*replay));
-  player.start(again);
+  player.start(again.world);
   while (!player.finished()) {
-    player.beforeFrame(again);
+    player.beforeFrame(again.world);
     canvas.calls.clear();
     update(again, canvas);
-    player.afterFrame(again);
+    player.afterFrame(again.world);
   }
   EXPECT_FALSE(player.desync()) << player.desync()->describe();
-  EXPECT_EQ(again.psp->get_x(), world.psp->get_x());
-  EXPECT_EQ(again.psp->get_y(), world.psp->get_y());
+  EXPECT_EQ(again.world.psp->get_x(), world.psp->get_x());
+  EXPECT_EQ(again.world.psp->get_y(), world.psp->get_y());
 }
 
 TEST_F(ReplayRecording, AReplayThatCannotBeWrittenCostsOneLineAndTheGameGoesOn) {
   std::ofstream(scratch.path() / "replays") << "a file where the folder should be";
-  world.UB.newgame();
+  world.UB->newgame();
   for (int i = 0; i < 30; ++i) frame();
   testing::internal::CaptureStderr();
   world.shutdown();

@@ -13,7 +13,7 @@
 #include "LoopEvents.h"
 #include "RasterCanvas.h"
 #include "SdlSystem.h"
-#include "game/World.h"
+#include "shell/Session.h"
 #include "support/HeldKeys.h"
 #include "support/ScratchDirectory.h"
 
@@ -21,7 +21,8 @@ TEST(FrameLoop, RunsWithoutTheFocusWithControlsReleasedAndSavesTheTableAtTheClos
   setenv("SDL_VIDEODRIVER", "dummy", 1);
   const ScratchDirectory scratch;
   const auto& dir = scratch.path();
-  World world;
+  Session session;
+  World& world = session.world;
   world.highscoreFile = dir / "highscores.csv";
   // Out of order and with Windows line ends: a saved table comes back sorted, with plain ones.
   std::ofstream(world.highscoreFile, std::ios::binary)
@@ -45,7 +46,7 @@ TEST(FrameLoop, RunsWithoutTheFocusWithControlsReleasedAndSavesTheTableAtTheClos
     };
     SDL_AddTimer(100, closeBox, nullptr);
     FrameLog log((dir / "frames.log").string());
-    runFrames(world, window, canvas, {.logs = {.updates = &log}});
+    runFrames(session, window, canvas, {.logs = {.updates = &log}});
   }
   EXPECT_NE(readFile(dir / "frames.log"), "");  // frames ran
   EXPECT_FALSE(world.windowDestroyed());        // the held Z did not pick "Quit"

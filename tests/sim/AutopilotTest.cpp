@@ -2,13 +2,14 @@
 #include <gtest/gtest.h>
 
 #include "Autopilot.h"
-#include "game/World.h"
 #include "player/PlayerSprite.h"
+#include "shell/Session.h"
 #include "weapons/StraightLasers.h"
 
 TEST(Autopilot, StepsAsideFromAShotFallingOntoTheShip) {
-  World world;
-  world.UB.newgame();
+  Session session;
+  World& world = session.world;
+  world.UB->newgame();
   const double x = world.psp->get_x();
   const double y = world.psp->get_y();
   auto* shot = new EnemyLLSprite(x, y - 40, 0, 4);

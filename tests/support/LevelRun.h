@@ -1,11 +1,11 @@
 #pragma once
 
-#include "timing/Clock.h"
 #include "game/World.h"
-#include "shell/UpdateBridge.h"
+#include "shell/Session.h"
 #include "support/HeldKeys.h"
 #include "support/RecordingCanvas.h"
 #include "support/ScratchDirectory.h"
+#include "timing/Clock.h"
 
 // A World played frame by frame as the game's frame plays it: a virtual clock one hundredth of a
 // second a frame, the keys the test holds, a canvas holding the last frame's drawing and a
@@ -21,15 +21,15 @@ class LevelRun {
 
   // Sets the level up as the bridge does on entering it: its boss, a fresh ship, empty lists.
   void startLevel(int level) {
-    world.UB.nowlevel = level;
-    world.UB.scene = updategame;
+    session.UB.nowlevel = level;
+    session.UB.scene = updategame;
     world.initialize(level);
   }
 
   void frame() {
     clock.setFrame(clock.frame() + 1);
     canvas.clear();
-    update(world, canvas);
+    update(session, canvas);
   }
   void frames(int n) {
     for (int i = 0; i < n; ++i) frame();
@@ -53,6 +53,7 @@ class LevelRun {
   ScratchDirectory scratch;
   VirtualClock clock;
   HeldKeys keys;
-  World world;
+  Session session;
+  World& world = session.world;
   RecordingCanvas canvas;
 };

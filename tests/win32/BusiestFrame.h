@@ -6,11 +6,10 @@
 #include <string_view>
 #include <vector>
 
-#include "game/World.h"
 #include "graphics/Canvas.h"
 #include "replay/ReplayFile.h"
 #include "replay/ReplayPlayer.h"
-#include "shell/UpdateBridge.h"
+#include "shell/Session.h"
 
 // One frame's drawing, call by call, to be drawn again into any canvas.
 class FrameRecording final : public Canvas {
@@ -64,7 +63,8 @@ inline FrameRecording busiestFrameOfLevel(int level) {
   std::uint32_t busiestFrame = 0;
   std::size_t mostCalls = 0;
   for (const bool recording : {false, true}) {
-    World world;
+    Session session;
+    World& world = session.world;
     ReplayPlayer player(*replay);
     player.start(world);
     while (!player.finished()) {
@@ -72,10 +72,10 @@ inline FrameRecording busiestFrameOfLevel(int level) {
       CallCounter counter;
       player.beforeFrame(world);
       if (recording && frame == busiestFrame) {
-        update(world, busiest);
+        update(session, busiest);
         break;
       }
-      update(world, counter);
+      update(session, counter);
       player.afterFrame(world);
       if (counter.calls > mostCalls) {
         mostCalls = counter.calls;

@@ -9,8 +9,7 @@
 #include "DibSurface.h"
 #include "GdiCanvas.h"
 #include "ScriptedPlay.h"
-#include "game/World.h"
-#include "shell/UpdateBridge.h"
+#include "shell/Session.h"
 
 namespace {
 
@@ -49,16 +48,17 @@ TEST(GdiCanvasLeak, FramesGiveBackEveryObjectAndLeaveTheDeviceContextAsFound) {
   for (const bool playing : {false, true}) {
     SCOPED_TRACE(playing ? "game frames" : "title frames");
     ScriptedPlay play;
-    World world;
+    Session session;
+    World& world = session.world;
     world.input.setSource(&play);
     world.invincible = true;
-    if (playing) world.UB.newgame();
+    if (playing) world.UB->newgame();
     const DibSurface surface(world.rc.right, world.rc.bottom);
     GdiCanvas canvas(surface.dc());
     const auto frame = [&](int i) {
       if (playing) play.setFrame(i);
       world.windowfront = playing;  // the title, without the focus, stays the title
-      update(world, canvas);
+      update(session, canvas);
     };
     frame(0);  // GDI creates some stock objects on first use; they are not the frames' doing
     const int before = gdiObjectCount();

@@ -16,8 +16,7 @@
 #include "RasterCanvas.h"
 #include "ScriptedPlay.h"
 #include "game/PlayField.h"
-#include "game/World.h"
-#include "shell/UpdateBridge.h"
+#include "shell/Session.h"
 
 namespace {
 
@@ -131,20 +130,21 @@ TEST(GdiMatchesRaster, ShapesAndLines) {
 // Whole frames: every sprite, laser, explosion, bomb flash and the heads-up display, minus text.
 TEST(GdiMatchesRaster, GameFramesWithoutText) {
   ScriptedPlay play;
-  World world;
+  Session session;
+  World& world = session.world;
   world.input.setSource(&play);
   world.invincible = true;
-  world.UB.newgame();
+  world.UB->newgame();
   RasterCanvas unseen(1, 1);  // most frames only move the game on
   for (int frame = 0; frame < 1500; ++frame) {
     play.setFrame(frame);
     world.windowfront = true;
     if (frame % 50 != 49) {
-      update(world, unseen);
+      update(session, unseen);
       continue;
     }
     BothCanvases both(world.rc.right, world.rc.bottom);
-    update(world, both);
+    update(session, both);
     EXPECT_EQ(both.differences(), "") << "frame " << frame;
   }
 }

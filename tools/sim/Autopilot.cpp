@@ -8,7 +8,6 @@
 #include "game/GameScene.h"
 #include "game/World.h"
 #include "player/PlayerSprite.h"
-#include "shell/UpdateBridge.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "StateJson.h"
 #include "game/GameScene.h"
 #include "game/PlayField.h"
-#include "shell/UpdateBridge.h"
+#include "shell/Session.h"
 #include "sound/AudioFormat.h"
 
 SimRunner::SimRunner(const SimOptions& options, InputTimeline timeline)
@@ -23,7 +23,7 @@ SimRunner::SimRunner(const SimOptions& options, InputTimeline timeline)
   if (options.autopilot) autopilot_.emplace(options.seed, options.noise);
   world_.recordReplays = options.recordReplays;
   world_.start();
-  if (options.startLevel > 0) world_.UB.startAt(options.startLevel);
+  if (options.startLevel > 0) world_.UB->startAt(options.startLevel);
 }
 
 SimRunner::SimRunner(const SimOptions& options, ReplayFile replay)
@@ -38,7 +38,7 @@ void SimRunner::runFrame(std::int64_t frame) {
   if (player_) {
     player_->beforeFrame(world_);
     drawList_.clear();
-    update(world_, drawList_);
+    update(session_, drawList_);
     pictureDigest_ = drawList_.fingerprint(pictureDigest_);
     canvas_.clear();
     drawList_.replay(canvas_);
@@ -58,7 +58,7 @@ void SimRunner::runFrame(std::int64_t frame) {
     return;
   }
   canvas_.clear();
-  update(world_, canvas_);
+  update(session_, canvas_);
   if (options_.nudgeScoreAfter == frame) ++world_.score;
 }
 
@@ -68,7 +68,7 @@ void SimRunner::profiledFrame() {
   using Clock = std::chrono::steady_clock;
   drawList_.clear();
   const auto start = Clock::now();
-  update(world_, drawList_);
+  update(session_, drawList_);
   const auto updated = Clock::now();
   canvas_.clear();
   drawList_.replay(canvas_);

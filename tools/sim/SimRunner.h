@@ -10,12 +10,12 @@
 #include "RasterCanvas.h"
 #include "SimOptions.h"
 #include "WavWriter.h"
-#include "timing/Clock.h"
-#include "game/World.h"
 #include "graphics/DrawList.h"
 #include "replay/ReplayPlayer.h"
+#include "shell/Session.h"
 #include "sound/Mixer.h"
 #include "sound/SoundBank.h"
+#include "timing/Clock.h"
 
 // Runs the game headless, frame by frame, as the window would: a virtual clock, scripted controls,
 // a RasterCanvas of the window's client size, highscores loaded at start and saved at the end.
@@ -60,7 +60,8 @@ class SimRunner {
   std::optional<ReplayPlayer> player_;
   VirtualClock clock_;
   ScriptedControls controls_;
-  World world_;
+  Session session_;
+  World& world_ = session_.world;
   RasterCanvas canvas_;
   std::int64_t framesRun_ = 0;
   std::ofstream trace_;

@@ -13,7 +13,6 @@
 #include "game/GameScene.h"
 #include "game/World.h"
 #include "player/PlayerSprite.h"
-#include "shell/UpdateBridge.h"
 
 namespace {
 
@@ -71,8 +70,8 @@ nlohmann::json bonusJson(const World& world) {
 nlohmann::json gameJson(const World& world, std::int64_t frames, bool running) {
   nlohmann::json state;
   state["frame"] = frames;
-  state["scene"] = world.UB.scene == updatetitle ? "title" : "game";
-  state["level"] = world.UB.get_nowlevel();
+  state["scene"] = world.UB && world.UB->inGame() ? "game" : "title";
+  state["level"] = world.UB->get_nowlevel();
   state["selected"] = world.selected;
   state["running"] = running;
   state["score"] = world.score;

@@ -2,10 +2,10 @@
 
 #include <array>
 
-#include "game/World.h"
+#include "math/Angles.h"
 #include "math/GameMath.h"
 #include "math/Pi.h"
-#include "sprites/HitTest.h"
+#include "sprites/Arena.h"
 #include "weapons/EnemyLaserSprite.h"
 #include "weapons/StraightLasers.h"
 
@@ -47,20 +47,20 @@ void Enemy5Sprite::updatenormal() {
 
 // One spinning star, slanting at random, always downwards.
 void Enemy5Sprite::fireStar() {
-  World& world = World::current();
-  const int forU = world.rand();
+  Arena& arena = Arena::current();
+  const int forU = arena.rand();
   const double u = (forU % 10001) / 10000.0;
-  const int forV = world.rand();
+  const int forV = arena.rand();
   const double v = (forV % 10001) / 10000.0;
   const double vx = u * 4.0 - 2.0;
   const double vy = v * 2 + 0.1;
-  world.fireEnemyShot(new EnemyLaserSprite(x, y, vx, vy));
+  arena.fireEnemyShot(new EnemyLaserSprite(x, y, vx, vy));
 }
 
 // Nine pointed lasers spreading from straight down outwards, falling faster as life runs down.
 void Enemy5Sprite::fireFan() {
   static constexpr std::array<int, 9> kSpread = {0, 2, -2, 4, -4, 6, -6, 8, -8};
-  World& world = World::current();
+  Arena& arena = Arena::current();
   const int speed = static_cast<int>((200 - life) * 0.02) + 2;
-  for (int vx : kSpread) world.fireEnemyShot(new EnemyLLSprite(x, y, vx, speed));
+  for (int vx : kSpread) arena.fireEnemyShot(new EnemyLLSprite(x, y, vx, speed));
 }

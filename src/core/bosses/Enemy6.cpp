@@ -2,10 +2,9 @@
 
 #include <array>
 
-#include "game/World.h"
+#include "math/Angles.h"
 #include "math/GameMath.h"
-#include "player/PlayerSprite.h"
-#include "sprites/HitTest.h"
+#include "sprites/Arena.h"
 #include "weapons/AcceleratingShots.h"
 #include "weapons/EnemyLaserSprite.h"
 #include "weapons/StraightLasers.h"
@@ -61,7 +60,7 @@ void Enemy6Sprite::draw(Canvas& canvas) {
 void Enemy6Sprite::updatenormal() {
   x += vx;
   y += vy;
-  const PlayerSprite& ship = *World::current().psp;
+  const MySprite& ship = Arena::current().ship();
   angle = gm::atan2(ship.get_y() - y, ship.get_x() - x) - kQuarterTurn;
   img.rotatestar(-0.1);
   ++count;
@@ -89,10 +88,10 @@ void Enemy6Sprite::roam() {
 // Five spinning stars fanned about the direction of the ship, the middle one straight at it.
 void Enemy6Sprite::fireSpread() {
   static constexpr std::array<double, 5> kOffsets = {0, 0.6, -0.6, 1.2, -1.2};
-  World& world = World::current();
+  Arena& arena = Arena::current();
   for (double offset : kOffsets) {
     const double th = angle + kQuarterTurn + offset;
-    world.fireEnemyShot(new EnemyLaserSprite(x, y, 2.5 * gm::cos(th), 2.5 * gm::sin(th)));
+    arena.fireEnemyShot(new EnemyLaserSprite(x, y, 2.5 * gm::cos(th), 2.5 * gm::sin(th)));
   }
 }
 
@@ -107,20 +106,20 @@ void Enemy6Sprite::fireDownwardPair() {
 }
 
 void Enemy6Sprite::firePointedPair(double speed, double direction, double spread) {
-  World& world = World::current();
+  Arena& arena = Arena::current();
   for (double th : {direction + spread, direction - spread}) {
-    world.fireEnemyShot(new EnemyLLSprite(x, y, speed * gm::cos(th), speed * gm::sin(th)));
+    arena.fireEnemyShot(new EnemyLLSprite(x, y, speed * gm::cos(th), speed * gm::sin(th)));
   }
 }
 
 // Drifts at one pixel per frame towards a random point of the upper half. A point on the boss's
 // own position gives no direction; the boss then keeps the course it had.
 void Enemy6Sprite::chooseCourse() {
-  World& world = World::current();
-  const int forX = world.rand();
-  const int tx = forX % (world.rc.right - 1) + 1;
-  const int forY = world.rand();
-  const int ty = (forY % (world.rc.bottom - 1) + 1) / 2;
+  Arena& arena = Arena::current();
+  const int forX = arena.rand();
+  const int tx = forX % (arena.field().right - 1) + 1;
+  const int forY = arena.rand();
+  const int ty = (forY % (arena.field().bottom - 1) + 1) / 2;
   const double dx = tx - x;
   const double dy = ty - y;
   const double distance = gm::sqrt(dx * dx + dy * dy);
@@ -132,11 +131,11 @@ void Enemy6Sprite::chooseCourse() {
 // One red bar a frame from just around the centre towards the ship, and a fast pair sweeping
 // symmetrically about the aim in the first two frames of every twenty.
 void Enemy6Sprite::fireBarrage() {
-  World& world = World::current();
-  const int forU = world.rand();
+  Arena& arena = Arena::current();
+  const int forU = arena.rand();
   const double u = (forU % 10001) / 10000.0;
-  const int forV = world.rand();
+  const int forV = arena.rand();
   const double v = (forV % 10001) / 10000.0;
-  world.requestAdd(world.addesprites, new RedRapidLaserSprite(x + 6 * u - 3, y + 6 * v - 3, angle));
+  arena.fireEnemyShot(new RedRapidLaserSprite(x + 6 * u - 3, y + 6 * v - 3, angle));
   if (count % 20 < 2) firePointedPair(6, angle + kQuarterTurn, 0.08 * (count - 680));
 }

@@ -3,10 +3,9 @@
 #include <algorithm>
 
 #include "bosses/Enemy7Debris.h"
-#include "game/World.h"
 #include "math/GameMath.h"
 #include "math/Pi.h"
-#include "player/PlayerSprite.h"
+#include "sprites/Arena.h"
 #include "weapons/EnemyLaserSprite.h"
 #include "weapons/StraightLasers.h"
 
@@ -37,7 +36,7 @@ Enemy7Sprite::Enemy7Sprite(int startX, int startY)
       x(startX),
       y(startY),
       images(makeBlades()) {
-  const Rect& rc = World::current().rc;
+  const Rect& rc = Arena::current().field();
   for (int j = 0; j < kWaypoints; ++j) {
     posx[static_cast<std::size_t>(j)] = (rc.right / 8) * (j + 1);
     posy[static_cast<std::size_t>(j)] = j % 2 == 0 ? rc.bottom / 5 : rc.bottom / 3;
@@ -88,7 +87,7 @@ const char* Enemy7Sprite::normalstate_name() const {
 void Enemy7Sprite::updatetriangular() {
   x += vx;
   y += vy;
-  const PlayerSprite& ship = *World::current().psp;
+  const MySprite& ship = Arena::current().ship();
   angle = gm::atan2(ship.get_y() - y, ship.get_x() - x);
   chase();
   fireTriangleVolleys();
@@ -96,7 +95,7 @@ void Enemy7Sprite::updatetriangular() {
 
 // 341 frames: accelerate towards the ship, stop, stand, ease back to the top middle.
 void Enemy7Sprite::chase() {
-  const Rect& rc = World::current().rc;
+  const Rect& rc = Arena::current().field();
   if (count < 100) {
     vx += 0.05 * gm::cos(angle);
     vy += 0.05 * gm::sin(angle);
@@ -126,17 +125,17 @@ void Enemy7Sprite::fireTriangleVolleys() {
 
 // Three aimed shots 10 frames apart every 80 frames; a ring of seven about the aim every 90.
 void Enemy7Sprite::fireCalmVolleys() {
-  World& world = World::current();
+  Arena& arena = Arena::current();
   for (int i = 0; i < 3; ++i) {
     if (subcount % 80 == 10 * i) {
-      world.fireEnemyShot(new EnemyLLSprite(x, y, 7 * gm::cos(angle), 7 * gm::sin(angle)));
+      arena.fireEnemyShot(new EnemyLLSprite(x, y, 7 * gm::cos(angle), 7 * gm::sin(angle)));
       break;
     }
   }
   if (subcount % 90 == 0) {
     for (int j = 0; j < 7; ++j) {
       const double phi = angle + j * kTwoPi / 7;
-      world.fireEnemyShot(new EnemyLaserSprite(x, y, 4 * gm::cos(phi), 4 * gm::sin(phi)));
+      arena.fireEnemyShot(new EnemyLaserSprite(x, y, 4 * gm::cos(phi), 4 * gm::sin(phi)));
     }
   }
   if (subcount % 80 == 0 && subcount % 90 == 0) subcount = 0;
@@ -145,25 +144,25 @@ void Enemy7Sprite::fireCalmVolleys() {
 // Five faster aimed shots every 65 frames, a ring of fourteen every 50, and every 70 frames two
 // fans of six from the triangle's sides, sweeping right and left by turns.
 void Enemy7Sprite::fireHardVolleys() {
-  World& world = World::current();
+  Arena& arena = Arena::current();
   for (int i = 0; i < 5; ++i) {
     if (subcount % 65 == 5 * i) {
-      world.fireEnemyShot(new EnemyLLSprite(x, y, 8 * gm::cos(angle), 8 * gm::sin(angle)));
+      arena.fireEnemyShot(new EnemyLLSprite(x, y, 8 * gm::cos(angle), 8 * gm::sin(angle)));
       break;
     }
   }
   if (subcount % 50 == 0) {
     for (int j = 0; j < 14; ++j) {
       const double phi = angle + j * kTwoPi / 14;
-      world.fireEnemyShot(new EnemyLaserSprite(x, y, 4 * gm::cos(phi), 4 * gm::sin(phi)));
+      arena.fireEnemyShot(new EnemyLaserSprite(x, y, 4 * gm::cos(phi), 4 * gm::sin(phi)));
     }
   }
   const int fanPhase = subcount % 140;
   if (fanPhase == 0 || fanPhase == 70) {
     const double sweep = fanPhase == 0 ? 5.0 : -5.0;
     for (int j = 0; j < 6; ++j) {
-      world.fireEnemyShot(new EnemyLLSprite(x - 20, y, sweep, j * 1.5));
-      world.fireEnemyShot(new EnemyLLSprite(x + 20, y, sweep, j * 1.5));
+      arena.fireEnemyShot(new EnemyLLSprite(x - 20, y, sweep, j * 1.5));
+      arena.fireEnemyShot(new EnemyLLSprite(x + 20, y, sweep, j * 1.5));
     }
   }
   if (subcount % 65 == 0 && subcount % 50 == 0 && subcount % 140 == 0) subcount = 0;
@@ -179,7 +178,7 @@ void Enemy7Sprite::destroytr() {
 void Enemy7Sprite::updatetrbreakup() {
   if (blastThisFrame(kDeath.smallChance)) spawnBlast(breakupSpot(), kDeath.smallSizeBase, 21);
   ++count;
-  const Rect& rc = World::current().rc;
+  const Rect& rc = Arena::current().field();
   x += (rc.right / 2.0 - x) / 60.0;
   y += (rc.bottom / 4.0 - y) / 60.0;
   if (count > 90) {
@@ -191,8 +190,8 @@ void Enemy7Sprite::updatetrbreakup() {
 // Five frames of one large explosion and one shard each.
 void Enemy7Sprite::updatetrdestroy() {
   spawnBlast(spotNear(get_x(), get_y(), 40), 80, 21);
-  World& world = World::current();
-  world.addEffect(new Enemy7DebrisSprite(x, y));
+  Arena& arena = Arena::current();
+  arena.addEffect(new Enemy7DebrisSprite(x, y));
   if (++count > 4) {
     state = &Enemy7Sprite::updatetonormal;
     count = -kUnfoldPause;

@@ -1,7 +1,7 @@
 #include "bosses/Enemy7Image.h"
 
+#include "math/Angles.h"
 #include "math/GameMath.h"
-#include "sprites/HitTest.h"
 
 namespace {
 

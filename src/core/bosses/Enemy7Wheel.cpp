@@ -2,11 +2,10 @@
 #include <cmath>
 
 #include "bosses/Enemy7.h"
-#include "game/World.h"
+#include "math/Angles.h"
 #include "math/GameMath.h"
 #include "math/Pi.h"
-#include "player/PlayerSprite.h"
-#include "sprites/HitTest.h"
+#include "sprites/Arena.h"
 #include "weapons/AcceleratingShots.h"
 #include "weapons/OrbitingShot.h"
 #include "weapons/Pulses.h"
@@ -58,7 +57,7 @@ void Enemy7Sprite::gotopos() {
 void Enemy7Sprite::updatenormal() {
   x += vx;
   y += vy;
-  const PlayerSprite& ship = *World::current().psp;
+  const MySprite& ship = Arena::current().ship();
   aimangle = gm::atan2(ship.get_y() - y, ship.get_x() - x);
   fireCrossingTracers();
   (this->*normalstate)();
@@ -94,7 +93,7 @@ void Enemy7Sprite::updatenormal1() {
 // A bolt at rest on each of the six chain points of every blade, speeding up away from the
 // centre. A point on the centre itself gives no direction, and no bolt.
 void Enemy7Sprite::fireSpokeVolley() {
-  World& world = World::current();
+  Arena& arena = Arena::current();
   for (const Enemy7Image& blade : images) {
     for (int k = 1; k < Enemy7Image::kChainPoints; ++k) {
       double ox = 0.0;
@@ -102,7 +101,7 @@ void Enemy7Sprite::fireSpokeVolley() {
       blade.get_xy(k, angle, 1.0, ox, oy, x, y);
       const double d = gm::sqrt((ox - x) * (ox - x) + (oy - y) * (oy - y));
       if (d == 0.0) continue;
-      world.fireEnemyShot(
+      arena.fireEnemyShot(
           new BSTLaserSprite(ox, oy, 0.0, 0.0, (ox - x) / d * 0.01, (oy - y) / d * 0.01));
     }
   }
@@ -110,26 +109,26 @@ void Enemy7Sprite::fireSpokeVolley() {
 
 // Seven pointed lasers in a ring from the tip of every straight spoke.
 void Enemy7Sprite::fireSpokeTipBurst() {
-  World& world = World::current();
+  Arena& arena = Arena::current();
   for (const Enemy7Image& blade : images) {
     double ox = 0.0;
     double oy = 0.0;
     blade.get_xy(6, angle, 1.0, ox, oy, x, y);
     for (int j = 0; j < 7; ++j) {
       const double phi = 2 * j * kPi / 7;
-      world.fireEnemyShot(new EnemyLLSprite(ox, oy, 4 * gm::cos(phi), 4 * gm::sin(phi)));
+      arena.fireEnemyShot(new EnemyLLSprite(ox, oy, 4 * gm::cos(phi), 4 * gm::sin(phi)));
     }
   }
 }
 
 // One plasma ball from the second chain point of every blade, taken without the wheel's turn.
 void Enemy7Sprite::firePlasmaBalls() {
-  World& world = World::current();
+  Arena& arena = Arena::current();
   for (const Enemy7Image& blade : images) {
     double ox = 0.0;
     double oy = 0.0;
     blade.get_xy(2, 0.0, 1.0, ox, oy, x, y);
-    world.fireEnemyShot(new PWLaserSprite(ox, oy));
+    arena.fireEnemyShot(new PWLaserSprite(ox, oy));
   }
 }
 
@@ -205,11 +204,11 @@ void Enemy7Sprite::updatenormal3() {
 
 // Now and then two homing tracers fly off square to the aim, one either side.
 void Enemy7Sprite::fireCrossingTracers() {
-  World& world = World::current();
-  const int chance = world.rand();
+  Arena& arena = Arena::current();
+  const int chance = arena.rand();
   if (chance % 16000 >= 2) return;
-  world.fireEnemyShot(new PHSTracerSprite(x, y, 8.6, aimangle + kHalfPi));
-  world.fireEnemyShot(new PHSTracerSprite(x, y, 8.6, aimangle - kHalfPi));
+  arena.fireEnemyShot(new PHSTracerSprite(x, y, 8.6, aimangle + kHalfPi));
+  arena.fireEnemyShot(new PHSTracerSprite(x, y, 8.6, aimangle - kHalfPi));
 }
 
 // Five chances a frame, each from a random one of the first chain points of a random blade, of a
@@ -221,15 +220,15 @@ void Enemy7Sprite::fireRandomTracers() {
   };
   static constexpr Chance kChances[kTracerVolleys] = {
       {800, 15}, {800, 15}, {400, 9}, {800, 6}, {800, 6}};
-  World& world = World::current();
+  Arena& arena = Arena::current();
   for (int volley = 0; volley < kTracerVolleys; ++volley) {
-    const int forV = world.rand();
+    const int forV = arena.rand();
     const int v = (forV % 20) / 5;
-    const int forI = world.rand();
+    const int forI = arena.rand();
     double ox = 0.0;
     double oy = 0.0;
     images[static_cast<std::size_t>(forI % kBlades)].get_xy(v, 0.0, 1.0, ox, oy, x, y);
-    const int roll = world.rand();
+    const int roll = arena.rand();
     const Chance& chance = kChances[volley];
     if (roll % chance.modulus < chance.below) fireTracerVolley(volley, ox, oy);
   }
@@ -239,14 +238,14 @@ void Enemy7Sprite::fireTracerVolley(int volley, double ox, double oy) {
   static constexpr double kSpreadOfThree[3][2] = {{0.0, 8.0},
                                                   {-6.9281943849592595, 4.000015320498034},
                                                   {6.928204999334694, 3.9999969358980456}};
-  World& world = World::current();
+  Arena& arena = Arena::current();
   const auto white = [&](double speed, double th) {
-    world.fireEnemyShot(new WhiteTracerSprite(ox, oy, speed * gm::cos(th), speed * gm::sin(th)));
+    arena.fireEnemyShot(new WhiteTracerSprite(ox, oy, speed * gm::cos(th), speed * gm::sin(th)));
   };
   switch (volley) {
     case 0:
       for (const auto& [tvx, tvy] : kSpreadOfThree) {
-        world.fireEnemyShot(new WhiteTracerSprite(ox, oy, tvx, tvy));
+        arena.fireEnemyShot(new WhiteTracerSprite(ox, oy, tvx, tvy));
       }
       break;
     case 1:
@@ -256,29 +255,29 @@ void Enemy7Sprite::fireTracerVolley(int volley, double ox, double oy) {
       for (int j = 0; j < 2; ++j) white(8, aimangle - (2 * j - 1) * kPi / 16);
       break;
     case 3: white(8.6, aimangle); break;
-    default: world.fireEnemyShot(new PHSTracerSprite(ox, oy, 8.6, aimangle)); break;
+    default: arena.fireEnemyShot(new PHSTracerSprite(ox, oy, 8.6, aimangle)); break;
   }
 }
 
 // Seven orbiting shots, evenly spaced round the wheel.
 void Enemy7Sprite::fireOrbiters() {
-  World& world = World::current();
-  for (int j = 0; j < 7; ++j) world.fireEnemyShot(new CH7Sprite(2 * j * kPi / 7));
+  Arena& arena = Arena::current();
+  for (int j = 0; j < 7; ++j) arena.fireEnemyShot(new CH7Sprite(2 * j * kPi / 7));
 }
 
 // Every 8 frames of a charge, two pulses from each pincer, thrown 0.2 outwards of the charge line,
 // from chain points that walk along the pincers.
 void Enemy7Sprite::firePincerPulses(int t) {
-  World& world = World::current();
+  Arena& arena = Arena::current();
   for (int j = 0; j < 2; ++j) {
     const int v = ((t % 5) + 3 * j) % 5;
     double ox = 0.0;
     double oy = 0.0;
     images[kLowerPincer].get_xy(v, angle, 1.0, ox, oy, x, y);
-    world.fireEnemyShot(
+    arena.fireEnemyShot(
         new YSPulseSprite(ox, oy, 8 * gm::cos(angle - 0.2), 8 * gm::sin(angle - 0.2)));
     images[kUpperPincer].get_xy(v, angle, 1.0, ox, oy, x, y);
-    world.fireEnemyShot(
+    arena.fireEnemyShot(
         new YSPulseSprite(ox, oy, 8 * gm::cos(angle + 0.2), 8 * gm::sin(angle + 0.2)));
   }
 }

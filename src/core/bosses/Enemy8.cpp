@@ -2,10 +2,10 @@
 
 #include <utility>
 
-#include "game/World.h"
+#include "math/Angles.h"
 #include "math/GameMath.h"
 #include "math/Pi.h"
-#include "sprites/HitTest.h"
+#include "sprites/Arena.h"
 #include "weapons/AcceleratingShots.h"
 
 namespace {
@@ -51,11 +51,11 @@ Enemy8Sprite::Enemy8Sprite(int startX, int startY)
       y(startY),
       cx(startX),
       cy(startY) {
-  World& world = World::current();
+  Arena& arena = Arena::current();
   for (Enemy8childSprite*& child : children) {
     child = new Enemy8childSprite(gm::truncate(x), gm::truncate(y), this);
     // A refused request deletes the satellite, which then forgets itself here.
-    world.addEffect(child);
+    arena.addEffect(child);
   }
 }
 
@@ -63,17 +63,12 @@ Enemy8Sprite::Enemy8Sprite(int startX, int startY)
 // loose first, so it never reaches this boss again, and then removed: at the next commit if it is
 // in the list, at once if it is still waiting to join it.
 Enemy8Sprite::~Enemy8Sprite() {
-  World* world = World::currentOrNull();
+  Arena* arena = Arena::currentOrNull();
   for (Enemy8childSprite*& child : children) {
     Enemy8childSprite* leaving = std::exchange(child, nullptr);
     if (!leaving) continue;
     leaving->orphan();
-    if (!world) continue;
-    if (world->addosprites.remove_all(leaving) > 0) {
-      delete leaving;
-    } else {
-      world->requestDelete(world->delosprites, leaving);
-    }
+    if (arena) arena->withdrawEffect(leaving);
   }
 }
 
@@ -156,9 +151,9 @@ void Enemy8Sprite::updatenormal() {
 
 // Nine pointed lasers spread from 6 left to 6 right, falling in widening arcs.
 void Enemy8Sprite::fireFan() {
-  World& world = World::current();
+  Arena& arena = Arena::current();
   for (int i = 0; i < 9; ++i) {
-    world.fireEnemyShot(new EnemyLTLSprite(x, y, i * 1.5 - 6.0, 1.0, 0.0, 0.05));
+    arena.fireEnemyShot(new EnemyLTLSprite(x, y, i * 1.5 - 6.0, 1.0, 0.0, 0.05));
   }
 }
 
@@ -174,7 +169,7 @@ void Enemy8Sprite::giveOrder(int c) {
 }
 
 void Enemy8Sprite::orderCross() {
-  const Rect& rc = World::current().rc;
+  const Rect& rc = Arena::current().field();
   const int w = rc.right;
   const int h = rc.bottom;
   for (int i = 0; i < kSatellites; ++i) {
@@ -192,7 +187,7 @@ void Enemy8Sprite::orderCross() {
 
 // Four mirrored pairs above the field, starting their drops one after another.
 void Enemy8Sprite::orderDrop() {
-  const int w = World::current().rc.right;
+  const int w = Arena::current().field().right;
   for (int i = 0; i < kPairs; ++i) {
     forPair(i, [&](Enemy8childSprite& s, bool mirrored) {
       s.state = &Enemy8childSprite::upd_nrm2con;
@@ -219,7 +214,7 @@ void Enemy8Sprite::orderCloseIn() {
 // Four mirrored pairs above the field, the outer pair aiming single stars, the middle pair
 // aimed pointed lasers and the other two downward fans.
 void Enemy8Sprite::orderColumns() {
-  const int w = World::current().rc.right;
+  const int w = Arena::current().field().right;
   for (int i = 0; i < kPairs; ++i) {
     const Enemy8childSprite::State manoeuvre = i == 0   ? &Enemy8childSprite::upd_nrm4c
                                                : i == 2 ? &Enemy8childSprite::upd_nrm4b
@@ -239,7 +234,7 @@ void Enemy8Sprite::orderColumns() {
 
 // Pairs just outside both side edges, each heading for a home point just inside.
 void Enemy8Sprite::orderSides() {
-  const Rect& rc = World::current().rc;
+  const Rect& rc = Arena::current().field();
   for (int i = 0; i < kPairs; ++i) {
     forPair(i, [&](Enemy8childSprite& s, bool mirrored) {
       s.homey = s.y = (i + 1) * (rc.bottom / 5);
@@ -289,9 +284,9 @@ void Enemy8Sprite::swingAlongU() {
 
 // Eleven pointed lasers thrown up and falling back, spread across and shifted by the sway.
 void Enemy8Sprite::fireUpwardFan() {
-  World& world = World::current();
+  Arena& arena = Arena::current();
   for (int i = 0; i < 11; ++i) {
-    world.fireEnemyShot(new EnemyLTLSprite(x, y, gm::cos(angle) - 6.0 + 1.2 * i, -2.0, 0.0, 0.05));
+    arena.fireEnemyShot(new EnemyLTLSprite(x, y, gm::cos(angle) - 6.0 + 1.2 * i, -2.0, 0.0, 0.05));
   }
 }
 

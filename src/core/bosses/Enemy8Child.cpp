@@ -2,10 +2,9 @@
 
 #include "bosses/BossLifecycle.h"
 #include "bosses/Enemy8.h"
-#include "game/World.h"
 #include "math/GameMath.h"
 #include "math/Pi.h"
-#include "player/PlayerSprite.h"
+#include "sprites/Arena.h"
 #include "weapons/AcceleratingShots.h"
 #include "weapons/EnemyLaserSprite.h"
 #include "weapons/Pulses.h"
@@ -37,11 +36,11 @@ constexpr int kBreakupEnds = 50;  // the break-up runs until the count exceeds t
 constexpr int kLargeBlasts = 5;
 
 void fire(MySprite* shot) {
-  World& world = World::current();
-  world.fireEnemyShot(shot);
+  Arena& arena = Arena::current();
+  arena.fireEnemyShot(shot);
 }
 
-const PlayerSprite& ship() { return *World::current().psp; }
+const MySprite& ship() { return Arena::current().ship(); }
 
 }  // namespace
 
@@ -100,7 +99,7 @@ bool Enemy8childSprite::damage(int points) {
 // Each satellite breaks up for a time of its own; a second call starts it over.
 void Enemy8childSprite::destroy() {
   state = &Enemy8childSprite::upd_brk;
-  count = World::current().rand() % 10;
+  count = Arena::current().rand() % 10;
 }
 
 void Enemy8childSprite::connormal4() {
@@ -235,7 +234,7 @@ void Enemy8childSprite::upd_nrm2() {
 // Aims at where the ship is now: 600 pixels out along its direction and shifted back along a
 // sideways drift, so that it passes the ship after 60 frames.
 void Enemy8childSprite::upd_nrm3con() {
-  const PlayerSprite& target = ship();
+  const MySprite& target = ship();
   count = 0;
   vx = 5 * gm::cos(angle + kHalfPi) / 6;
   vy = 5 * gm::sin(angle + kHalfPi) / 6;

@@ -1,7 +1,7 @@
 #include "bosses/Enemy9.h"
 
-#include "game/World.h"
 #include "math/GameMath.h"
+#include "sprites/Arena.h"
 
 Enemy9Sprite::Enemy9Sprite(int startX, int startY)
     : BossLifecycle(kInitialLife, &Enemy9Sprite::updatenormal, kDeath), x(startX), y(startY) {}
@@ -37,11 +37,11 @@ void Enemy9Sprite::runScript() {
 // Anywhere along one arm, from the centre out to its tip, and up to 10 pixels to either side, so
 // that the body and arms break up together. Draws the arm, the distance, then the side offset.
 BlastSpot Enemy9Sprite::breakupSpot() const {
-  World& world = World::current();
-  const int arm = world.rand() % 9;
+  Arena& arena = Arena::current();
+  const int arm = arena.rand() % 9;
   const int reach = gm::truncate(69 + image.arm(arm).reach());
-  const int distance = world.rand() % (reach + 1);
-  const int side = world.rand() % 21 - 10;
+  const int distance = arena.rand() % (reach + 1);
+  const int side = arena.rand() % 21 - 10;
   const double a = Enemy9Image::armDirection(arm, angle);
   const double c = gm::cos(a);
   const double s = gm::sin(a);

@@ -7,7 +7,6 @@
 #include "game/World.h"
 #include "graphics/Canvas.h"
 #include "player/PlayerSprite.h"
-#include "shell/UpdateBridge.h"
 #include "sprites/HitTest.h"
 
 namespace {
@@ -135,7 +134,8 @@ void commit(World& world) {
 GameScreen outcome(const World& world) {
   if (world.lifecount < 0) return GameScreen::gameover;
   if (!bossIsDead(world)) return GameScreen::fight;
-  return levelLeadsOn(world.UB.get_nowlevel()) ? GameScreen::levelcleared : GameScreen::gamecleared;
+  return levelLeadsOn(world.UB->get_nowlevel()) ? GameScreen::levelcleared
+                                                : GameScreen::gamecleared;
 }
 
 }  // namespace
@@ -143,7 +143,7 @@ GameScreen outcome(const World& world) {
 bool bossIsDead(const World& world) { return world.es && world.es->isdead(); }
 
 GameScreen currentScreen(const World& world) {
-  if (world.UB.scene != updategame) return GameScreen::title;
+  if (!world.UB || !world.UB->inGame()) return GameScreen::title;
   return outcome(world);
 }
 

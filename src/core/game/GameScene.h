@@ -1,6 +1,10 @@
 #pragma once
 
+class Canvas;
 class World;
+
+// The game scene: one frame of a level's fight or of its result screen.
+void updategame(World& world, Canvas& canvas);
 
 // What the game shows at the end of a frame: the title, the fight, or one of the three result
 // screens. Decided exactly as the game frame decides its outcome, so a runner that asks after a

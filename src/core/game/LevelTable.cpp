@@ -7,7 +7,7 @@
 #include "bosses/Enemy7.h"
 #include "bosses/Enemy8.h"
 #include "bosses/Enemy9.h"
-#include "game/World.h"
+#include "graphics/Rect.h"
 
 namespace {
 

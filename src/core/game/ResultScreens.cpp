@@ -54,12 +54,12 @@ void updategameover(World& world, Canvas& canvas) {
   canvas.text(kLeft, 130, "Press space to return", kRed);
   if (!spaceHeld(world)) return;
   world.recordHighscore(world.score, world.lifecount, world.now());
-  world.UB.title();
+  world.UB->title();
 }
 
 void updatelevelwon(World& world, Canvas& canvas) {
   addLevelBonuses(world);
-  const int level = world.UB.get_nowlevel();
+  const int level = world.UB->get_nowlevel();
   const bool leadsOn = levelLeadsOn(level);
   const std::string lines[6] = {
       leadsOn ? levelClearedTitle(level) : "Game Cleared!",
@@ -72,10 +72,10 @@ void updatelevelwon(World& world, Canvas& canvas) {
   drawLines(canvas, lines);
   if (!spaceHeld(world)) return;
   if (leadsOn) {
-    world.UB.nextlevel();
+    world.UB->nextlevel();
     return;
   }
   world.recordHighscore(world.score, world.lifecount, world.now());
   world.lifecount = -1;
-  world.UB.title();
+  world.UB->title();
 }

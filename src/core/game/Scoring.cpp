@@ -70,7 +70,7 @@ void addscore(World& world, int points) {
 }
 
 void addLevelBonuses(World& world) {
-  const LevelBonus row = bonusRow(world.UB.get_nowlevel());
+  const LevelBonus row = bonusRow(world.UB->get_nowlevel());
   grantTimeBonus(world, row);
   grantClearBonus(world, row);
   grantBombBonus(world);

@@ -3,19 +3,19 @@
 #include <cstdio>
 #include <initializer_list>
 
-#include "bosses/BossFactory.h"
+#include "game/BossFactory.h"
 #include "player/PlayerSprite.h"
 
 namespace {
 World* currentWorld = nullptr;
 }
 
-World::World() : psp(std::make_unique<PlayerSprite>(400, 400)) { currentWorld = this; }
+World::World() : psp(std::make_unique<PlayerSprite>(400, 400)) { makeCurrent(*this); }
 
 World::~World() {
   // Sprites withdraw their requests from the stacks as they go, so they go while the stacks exist.
   World* previous = currentWorld;
-  currentWorld = this;
+  makeCurrent(*this);
   esl.clear();
   psl.clear();
   osl.clear();
@@ -26,11 +26,15 @@ World::~World() {
   es.reset();
   psp.reset();
   currentWorld = previous == this ? nullptr : previous;
+  Arena::makeCurrent(currentWorld);
 }
 
 World& World::current() { return *currentWorld; }
 World* World::currentOrNull() { return currentWorld; }
-void World::makeCurrent(World& world) { currentWorld = &world; }
+void World::makeCurrent(World& world) {
+  currentWorld = &world;
+  Arena::makeCurrent(&world);
+}
 
 void World::start() {
   input.initialize();
@@ -38,21 +42,21 @@ void World::start() {
 }
 
 void World::shutdown() {
-  recorder.windowCloses(*this);
+  if (observer) observer->windowCloses(*this);
   saveHighscores();
 }
 
 std::int64_t World::now() {
   const std::int64_t seconds = clock_->now();
-  recorder.clockRead(seconds);
+  if (observer) observer->clockRead(seconds);
   return seconds;
 }
 
 void World::initialize(int level) {
-  if (lifecount < 0) {
-    recorder.gameBegins(*this, level);
-  } else {
-    recorder.levelSetUp(level);
+  if (observer && lifecount < 0) {
+    observer->gameBegins(*this, level);
+  } else if (observer) {
+    observer->levelSetUp(level);
   }
   esl.clear();
   psl.clear();
@@ -85,7 +89,7 @@ bool World::saveHighscores() {
 
 void World::recordHighscore(int finalScore, int lives, std::int64_t date) {
   highscores.record(finalScore, lives, date);
-  recorder.highscoreRecorded(lives >= 0, madeTheTable(finalScore, lives, date));
+  if (observer) observer->highscoreRecorded(lives >= 0, madeTheTable(finalScore, lives, date));
   saveHighscores();
 }
 
@@ -113,6 +117,25 @@ void World::forgetSprite(MySprite* sprite) {
   delosprites.remove_all(sprite);
 }
 
-MySprite::~MySprite() {
-  if (World* world = World::currentOrNull()) world->forgetSprite(this);
+const MySprite& World::ship() const { return *psp; }
+
+// A shot or effect that makes a sound is heard the frame it appears.
+void World::fireEnemyShot(MySprite* shot) {
+  if (const auto sound = shot->soundCue()) cues.add(*sound);
+  requestAdd(addesprites, shot);
+}
+
+void World::firePlayerShot(MySprite* shot) { requestAdd(addpsprites, shot); }
+
+void World::addEffect(MySprite* effect) {
+  if (const auto sound = effect->soundCue()) cues.add(*sound);
+  requestAdd(addosprites, effect);
+}
+
+void World::withdrawEffect(MySprite* effect) {
+  if (addosprites.remove_all(effect) > 0) {
+    delete effect;
+  } else {
+    removeEffect(effect);
+  }
 }

@@ -6,30 +6,25 @@
 
 #include "controls/Input.h"
 #include "game/Bonus.h"
-#include "timing/Clock.h"
 #include "game/Highscores.h"
 #include "game/PlayField.h"
+#include "game/PlayObserver.h"
 #include "game/Random.h"
-#include "replay/ReplayRecorder.h"
-#include "shell/UpdateBridge.h"
+#include "game/SceneSwitch.h"
+#include "graphics/Rect.h"
 #include "sound/FrameCues.h"
+#include "sprites/Arena.h"
 #include "sprites/SpriteList.h"
 #include "sprites/Stack.h"
+#include "timing/Clock.h"
 
 class PlayerSprite;
 
-// The client rectangle: left and top are 0, right and bottom the play field's size.
-struct Rect {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
-};
-
 // All mutable state of one running game program: what the window, the title and the game scene keep
-// from frame to frame. A freshly constructed World is the program at start. Sprites reach the World
-// they belong to through World::current(), which the frame entry sets.
-class World {
+// from frame to frame. A freshly constructed World is the program at start. It is the arena its
+// sprites play in; the game's own code reaches it through World::current(), which the frame entry
+// sets. The scene bridge and the replay recorder belong to the play session that owns the World.
+class World final : public Arena {
  public:
   static constexpr int kStackCapacity = 300;
 
@@ -53,7 +48,7 @@ class World {
   void setClock(const Clock* clock);
   // The clock as the game reads it (every reading goes into the replay being recorded).
   std::int64_t now();
-  int rand() { return random.rand(); }
+  int rand() override { return random.rand(); }
 
   // Sets up a level: new boss, fresh ship, empty lists; a new game when no game is in progress.
   void initialize(int level);
@@ -65,16 +60,19 @@ class World {
   // Writes the table; a failure leaves the old file and prints one line to stderr.
   bool saveHighscores();
 
-  // A boss or satellite fires a shot, or an effect (explosion, trail, debris) appears: it joins
-  // the enemy shots, or the other sprites, at the frame's commit.
-  void fireEnemyShot(MySprite* shot) {
-    cues.shotFired(shot);
-    requestAdd(addesprites, shot);
-  }
-  void addEffect(MySprite* effect) {
-    cues.effectAdded(effect);
-    requestAdd(addosprites, effect);
-  }
+  // The arena its sprites play in.
+  const Rect& field() const override { return rc; }
+  const MySprite& ship() const override;
+  const EnemyBaseSprite& boss() const override { return *es; }
+  void fireEnemyShot(MySprite* shot) override;
+  void firePlayerShot(MySprite* shot) override;
+  void addEffect(MySprite* effect) override;
+  void removeEnemyShot(MySprite* shot) override { requestDelete(delesprites, shot); }
+  void removePlayerShot(MySprite* shot) override { requestDelete(delpsprites, shot); }
+  void removeEffect(MySprite* effect) override { requestDelete(delosprites, effect); }
+  void withdrawEffect(MySprite* effect) override;
+  void cue(SoundCue cue) override { cues.add(cue); }
+  int& orbitColour() override { return orbitcolour; }
 
   // Asks for a sprite to join a list at the frame's commit. A request refused by a full stack
   // deletes the sprite, since no list will ever own it.
@@ -83,7 +81,7 @@ class World {
   // and the sprite repeats it on a later frame.
   void requestDelete(Stack<MySprite*>& stack, MySprite* sprite);
   // A sprite is being destroyed: drop every delete request still naming it.
-  void forgetSprite(MySprite* sprite);
+  void forgetSprite(MySprite* sprite) override;
 
   // The play field.
   Rect rc{0, 0, kFieldWidth, kFieldHeight};
@@ -110,7 +108,8 @@ class World {
   bool bombbonusadded = false;
   NoDeathBonus nodeathbonus;
   HighscoreTable highscores;
-  UpdateBridge UB{*this};
+  // The session's scene bridge: which scene runs and which level is played.
+  SceneSwitch* UB = nullptr;
   BonusGiven bonusgiven;
   int bombcount = -1;
   int lifecount = -1;  // spare ships; negative when no game is in progress
@@ -135,7 +134,8 @@ class World {
   std::filesystem::path highscoreFile = "highscores.csv";
   // Whether games are recorded into replays/ beside the highscore file (the programs turn it on).
   bool recordReplays = false;
-  ReplayRecorder recorder;
+  // Who watches the game for its replay (the session's recorder), or nobody.
+  PlayObserver* observer = nullptr;
   Random random;
   // This frame's sound cues: output only, never read by the game.
   FrameCues cues;

@@ -3,8 +3,8 @@
 #include <cassert>
 #include <cmath>
 
+#include "math/Angles.h"
 #include "math/GameMath.h"
-#include "sprites/HitTest.h"
 
 VectorImage::VectorImage(int points, Colorref pen, Colorref brush)
     : radii(static_cast<std::size_t>(points), 0.0),

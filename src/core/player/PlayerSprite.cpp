@@ -1,9 +1,9 @@
 #include "player/PlayerSprite.h"
 
-#include "game/BlastSprite.h"
-#include "game/World.h"
+#include "effects/BlastSprite.h"
 #include "math/GameMath.h"
 #include "math/Pi.h"
+#include "sprites/Arena.h"
 
 const PlayerImage& PlayerSprite::img() {
   static const PlayerImage image;
@@ -26,13 +26,13 @@ void PlayerSprite::move_xy(int dx, int dy) {
 
 void PlayerSprite::fire() {
   if (state != &PlayerSprite::updatenormal || count <= 2) return;
-  World& world = World::current();
-  const int r1 = world.rand();
+  Arena& arena = Arena::current();
+  const int r1 = arena.rand();
   const double vx = (r1 % 10001) / 10000.0 - 0.5;
-  const int r2 = world.rand();
+  const int r2 = arena.rand();
   const double vy = (r2 % 10001) / 10000.0 - 10 - 0.5;
-  world.requestAdd(world.addpsprites, new PlayerLaserSprite(x, y, vx, vy));
-  world.cues.add(SoundCue::laser);
+  arena.firePlayerShot(new PlayerLaserSprite(x, y, vx, vy));
+  arena.cue(SoundCue::laser);
   count = 0;
 }
 
@@ -53,11 +53,11 @@ const char* PlayerSprite::state_name() const {
 void PlayerSprite::updatenormal() { ++count; }
 
 void PlayerSprite::updatedestroy() {
-  World& world = World::current();
-  const int r1 = world.rand() % 40;
-  const int r2 = world.rand() % 40;
-  const int r3 = world.rand() % 21;
-  world.addEffect(new BlastSprite(x + r1 - 20, y + r2 - 20, 50 + r3));
+  Arena& arena = Arena::current();
+  const int r1 = arena.rand() % 40;
+  const int r2 = arena.rand() % 40;
+  const int r3 = arena.rand() % 21;
+  arena.addEffect(new BlastSprite(x + r1 - 20, y + r2 - 20, 50 + r3));
   --count;
   if (count <= 0) state = &PlayerSprite::updatewait;
 }
@@ -67,7 +67,7 @@ void PlayerSprite::updatewait() {
   if (count > 60) {
     if (!gameover) {
       state = &PlayerSprite::updateregen;
-      World::current().cues.add(SoundCue::shipBack);
+      Arena::current().cue(SoundCue::shipBack);
     }
     count = 0;
   }
@@ -96,10 +96,10 @@ void PlayerLaserSprite::update() {
   x += vx;
   y += vy;
   angle = gm::atan2(vy, vx) - kHalfPi;
-  World& world = World::current();
-  const Rect& rc = world.rc;
+  Arena& arena = Arena::current();
+  const Rect& rc = arena.field();
   if (x - 10 >= rc.right || x + 10 <= rc.left || y + 10 <= rc.top) {
-    world.requestDelete(world.delpsprites, this);
+    arena.removePlayerShot(this);
   }
 }
 

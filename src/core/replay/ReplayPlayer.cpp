@@ -47,7 +47,7 @@ void ReplayPlayer::start(World& world) {
   world.random.restore(replay_.random);
   world.lifecount = -1;
   World::makeCurrent(world);
-  world.UB.startAt(replay_.startlevel);
+  world.UB->startAt(replay_.startlevel);
 }
 
 // The recorded controls are those the game read with the window in front, so the window counts as

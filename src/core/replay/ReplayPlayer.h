@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "controls/ControlSource.h"
-#include "timing/Clock.h"
 #include "replay/ReplayFile.h"
+#include "timing/Clock.h"
 
 class World;
 

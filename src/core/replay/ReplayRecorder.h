@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "game/PlayObserver.h"
 #include "replay/ReplayFile.h"
 
 class World;
@@ -11,25 +12,25 @@ class World;
 // size, and a checkpoint every 100 frames. The finished replay goes to replays/ beside the
 // highscore file. Recording only watches: it changes nothing the game reads, and a replay that
 // cannot be written costs one line on stderr, never the game.
-class ReplayRecorder {
+class ReplayRecorder final : public PlayObserver {
  public:
   bool recording() const { return recording_; }
 
   // A new game is about to set up its first level (before its boss draws any number).
-  void gameBegins(const World& world, int level);
+  void gameBegins(const World& world, int level) override;
   // Any later level set-up.
-  void levelSetUp(int level);
+  void levelSetUp(int level) override;
   // The game read the clock.
-  void clockRead(std::int64_t seconds);
+  void clockRead(std::int64_t seconds) override;
   // The frame entry, around the scene.
   void frameBegins(const World& world);
   void frameEnds(World& world);
   // The game recorded its highscore: how it ended and whether the record made the table.
-  void highscoreRecorded(bool cleared, bool ranked);
+  void highscoreRecorded(bool cleared, bool ranked) override;
   // The game went back to the title: the replay ends with this frame.
   void gameEnds();
   // The window is closing mid-game: the replay ends now.
-  void windowCloses(World& world);
+  void windowCloses(World& world) override;
 
  private:
   void recordFrame(World& world);

@@ -5,7 +5,7 @@
 
 Checkpoint checkpointOf(const World& world) {
   Checkpoint c;
-  c.level = world.UB.get_nowlevel();
+  c.level = world.UB->get_nowlevel();
   c.score = world.score;
   c.lifecount = world.lifecount;
   c.bombcount = world.bombcount;

@@ -35,8 +35,8 @@ void moveSelection(World& world) {
 void actOnChoice(World& world) {
   if (!world.windowfront || !world.input.button1()) return;
   switch (world.selected) {
-    case 0: world.UB.newgame(); break;
-    case 1: world.UB.contgame(); break;
+    case 0: world.UB->newgame(); break;
+    case 1: world.UB->contgame(); break;
     case 2: world.destroyWindow(); break;
     default: break;
   }

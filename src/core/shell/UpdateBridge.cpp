@@ -2,11 +2,11 @@
 
 #include "game/LevelTable.h"
 #include "game/World.h"
-#include "sound/SceneWatch.h"
+#include "replay/ReplayRecorder.h"
 
 void UpdateBridge::title() {
   scene = updatetitle;
-  world_.recorder.gameEnds();
+  recorder_.gameEnds();
 }
 
 void UpdateBridge::newgame() {
@@ -33,14 +33,4 @@ void UpdateBridge::startAt(int level) {
   }
   newgame();
   while (nowlevel < level) nextlevel();
-}
-
-void update(World& world, Canvas& canvas) {
-  World::makeCurrent(world);
-  world.recorder.frameBegins(world);
-  world.cues.beginFrame();
-  const SceneWatch before = SceneWatch::of(world);
-  world.UB.call(world, canvas);
-  SceneWatch::report(before, SceneWatch::of(world), world.cues);
-  world.recorder.frameEnds(world);
 }

@@ -2,40 +2,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <optional>
-
-#include "game/BlastSprite.h"
-#include "weapons/AcceleratingShots.h"
-#include "weapons/EnemyLaserSprite.h"
-#include "weapons/OrbitingShot.h"
-#include "weapons/Pulses.h"
-#include "weapons/StraightLasers.h"
-#include "weapons/Tracers.h"
-
-namespace {
-
-// Explosions by size: the boss's break-up throws 20 to 40, a lost ship 50 to 70, the boss's last
-// explosions 80 and more.
-constexpr double kLargeBlast = 45;
-constexpr double kBossBlast = 80;
-
-template <class T>
-bool is(const MySprite* sprite) {
-  return dynamic_cast<const T*>(sprite) != nullptr;
-}
-
-// Tracers first: the white tracer is a straight laser too.
-std::optional<SoundCue> volleyOf(const MySprite* shot) {
-  if (is<WhiteTracerSprite>(shot) || is<PHSTracerSprite>(shot)) return SoundCue::volleyTracer;
-  if (is<EnemyLaserSprite>(shot)) return SoundCue::volleyStar;
-  if (is<StraightLaserSprite>(shot)) return SoundCue::volleyLaser;
-  if (is<AcceleratingShotSprite>(shot)) return SoundCue::volleyRapid;
-  if (is<YSPulseSprite>(shot)) return SoundCue::volleyPulse;
-  if (is<CH7Sprite>(shot)) return SoundCue::volleyOrbit;
-  return std::nullopt;
-}
-
-}  // namespace
 
 std::array<std::int64_t, kSoundCueCount> FrameCues::neverHeard() {
   std::array<std::int64_t, kSoundCueCount> frames{};
@@ -70,23 +36,6 @@ void FrameCues::add(SoundCue cue) {
   if (frame_ - lastHeard_[i] <= quietFrames(cue)) return;
   heard_[i] = true;
   lastHeard_[i] = frame_;
-}
-
-void FrameCues::shotFired(const MySprite* shot) {
-  if (const auto cue = volleyOf(shot)) add(*cue);
-}
-
-void FrameCues::effectAdded(const MySprite* effect) {
-  const auto* blast = dynamic_cast<const BlastSprite*>(effect);
-  if (!blast) return;
-  const double size = blast->get_size();
-  if (size >= kBossBlast) {
-    add(SoundCue::bossBlast);
-  } else if (size >= kLargeBlast) {
-    add(SoundCue::blastLarge);
-  } else {
-    add(SoundCue::blastSmall);
-  }
 }
 
 std::vector<SoundCue> FrameCues::list() const {

@@ -6,8 +6,6 @@
 
 #include "sound/SoundCue.h"
 
-class MySprite;
-
 // The sound cues of one frame, reported beside the picture. The game never reads them: they are
 // output only, and collecting them draws nothing from the game's random generator. Each kind sounds
 // at most once a frame, and a kind that repeats fast (the laser while fire is held, a stream of
@@ -17,9 +15,6 @@ class FrameCues {
   // Forgets the last frame's cues; the frame count is the cues' own.
   void beginFrame();
   void add(SoundCue cue);
-  // An enemy shot fired, or an effect (an explosion) added: the cue its kind makes, if any.
-  void shotFired(const MySprite* shot);
-  void effectAdded(const MySprite* effect);
 
   // Off: nothing is collected (the silent game).
   void setEnabled(bool enabled) { enabled_ = enabled; }

@@ -3,10 +3,10 @@
 #include <cmath>
 #include <cstddef>
 
+#include "math/PortableMath.h"
 #include "sound/AudioFormat.h"
 #include "sound/CueRecipes.h"
 #include "sound/NoiseSource.h"
-#include "sound/PortableMath.h"
 
 namespace {
 

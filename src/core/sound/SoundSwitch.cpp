@@ -2,8 +2,8 @@
 
 #include <fstream>
 
-#include "game/World.h"
 #include "graphics/Canvas.h"
+#include "graphics/Rect.h"
 
 void SoundSwitch::drawNotice(Canvas& canvas, const Rect& field) {
   if (noticeLeft_ <= 0) return;

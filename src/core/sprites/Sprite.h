@@ -1,5 +1,9 @@
 #pragma once
 
+#include <optional>
+
+#include "sound/SoundCue.h"
+
 class Canvas;
 class MyHitSprite;
 
@@ -23,6 +27,8 @@ class MySprite : public Sprite {
   ~MySprite() override;
   virtual double get_x() const = 0;
   virtual double get_y() const = 0;
+  // The sound the sprite makes as it appears (a volley, an explosion), if any.
+  virtual std::optional<SoundCue> soundCue() const { return std::nullopt; }
 };
 
 // A sprite that takes part in hit tests, with its hit radius.

@@ -1,8 +1,8 @@
 #include "weapons/AcceleratingShots.h"
 
-#include "game/World.h"
 #include "math/GameMath.h"
 #include "math/Pi.h"
+#include "sprites/Arena.h"
 
 void AcceleratingShotSprite::moveThenAccelerate() {
   x += vx;
@@ -26,7 +26,7 @@ const RedRapidLaserImage& RedRapidLaserSprite::img() {
 }
 
 RedRapidLaserSprite::RedRapidLaserSprite(double startX, double startY, double th)
-    : AcceleratingShotSprite(startX, startY, 0.0, 0.0, 0.0, 0.0), angle(th + kHalfPi) {
+    : AcceleratingShotSprite(startX, startY, 0.0, 0.0, 0.0, 0.0, hitsize), angle(th + kHalfPi) {
   ax = gm::cos(angle);
   ay = gm::sin(angle);
   side = 2;
@@ -50,7 +50,7 @@ BSTLaserImage& BSTLaserSprite::img() {
 
 BSTLaserSprite::BSTLaserSprite(double startX, double startY, double velocityX, double velocityY,
                                double accelX, double accelY)
-    : AcceleratingShotSprite(startX, startY, velocityX, velocityY, accelX, accelY) {}
+    : AcceleratingShotSprite(startX, startY, velocityX, velocityY, accelX, accelY, hitsize) {}
 
 void BSTLaserSprite::update() {
   moveThenAccelerate();
@@ -72,11 +72,11 @@ const PWLaserImage& PWLaserSprite::img() {
 }
 
 PWLaserSprite::PWLaserSprite(double startX, double startY)
-    : AcceleratingShotSprite(startX, startY, 0.0, 0.0, 0.0, 0.0) {
-  World& world = World::current();
-  const int forX = world.rand();
+    : AcceleratingShotSprite(startX, startY, 0.0, 0.0, 0.0, 0.0, hitsize) {
+  Arena& arena = Arena::current();
+  const int forX = arena.rand();
   vx = (forX % 30 - 15) / 10.0;
-  const int forY = world.rand();
+  const int forY = arena.rand();
   vy = (forY % 30 - 15) / 10.0;
 }
 
@@ -96,10 +96,10 @@ void PWLaserSprite::capSpeed() {
 }
 
 void PWLaserSprite::driftAcceleration() {
-  World& world = World::current();
-  const int forX = world.rand();
+  Arena& arena = Arena::current();
+  const int forX = arena.rand();
   ax += (forX % 1001) / 20000.0 - 0.025;
-  const int forY = world.rand();
+  const int forY = arena.rand();
   ay += (forY % 1001) / 20000.0 - 0.025;
 }
 
@@ -116,7 +116,7 @@ const EnemyLTLImage& EnemyLTLSprite::img() {
 
 EnemyLTLSprite::EnemyLTLSprite(double startX, double startY, double velocityX, double velocityY,
                                double accelX, double accelY)
-    : AcceleratingShotSprite(startX, startY, velocityX, velocityY, accelX, accelY) {
+    : AcceleratingShotSprite(startX, startY, velocityX, velocityY, accelX, accelY, hitsize) {
   side = 2;
 }
 

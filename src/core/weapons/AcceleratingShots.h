@@ -6,15 +6,17 @@
 // A shot whose velocity changes every frame by its acceleration. Most move first and then speed
 // up, so their first frame leaves them where they were fired; the pointed laser speeds up first.
 class AcceleratingShotSprite : public EnemyShotSprite {
+ public:
+  std::optional<SoundCue> soundCue() const override { return SoundCue::volleyRapid; }
+
  protected:
-  AcceleratingShotSprite(double x, double y, double vx, double vy, double ax, double ay)
-      : EnemyShotSprite(x, y), vx(vx), vy(vy), ax(ax), ay(ay) {}
+  AcceleratingShotSprite(double x, double y, double vx, double vy, double ax, double ay,
+                         int hitsize)
+      : EnemyShotSprite(x, y, vx, vy, hitsize), ax(ax), ay(ay) {}
 
   void moveThenAccelerate();
   void accelerateThenMove();
 
-  double vx;
-  double vy;
   double ax;
   double ay;
 };
@@ -31,7 +33,8 @@ class RedRapidLaserSprite : public AcceleratingShotSprite {
 
   void update() override;
   void draw(Canvas& canvas) override;
-  int get_hitsize() const override { return hitsize; }
+  // A bar every frame: the barrage is heard by the volleys fired beside it.
+  std::optional<SoundCue> soundCue() const override { return std::nullopt; }
 
  private:
   double angle;
@@ -49,7 +52,6 @@ class BSTLaserSprite : public AcceleratingShotSprite {
 
   void update() override;
   void draw(Canvas& canvas) override;
-  int get_hitsize() const override { return hitsize; }
 };
 
 // The wandering plasma ball: a random start velocity and an acceleration that drifts at random
@@ -65,7 +67,6 @@ class PWLaserSprite : public AcceleratingShotSprite {
 
   void update() override;
   void draw(Canvas& canvas) override;
-  int get_hitsize() const override { return hitsize; }
 
  private:
   void capSpeed();
@@ -83,7 +84,6 @@ class EnemyLTLSprite : public AcceleratingShotSprite {
 
   void update() override;
   void draw(Canvas& canvas) override;
-  int get_hitsize() const override { return hitsize; }
 
  private:
   double angle = 0.0;

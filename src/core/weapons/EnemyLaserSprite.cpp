@@ -1,6 +1,6 @@
 #include "weapons/EnemyLaserSprite.h"
 
-#include "sprites/HitTest.h"
+#include "math/Angles.h"
 
 const EnemyLaserImage& EnemyLaserSprite::img() {
   static const EnemyLaserImage image;
@@ -8,7 +8,7 @@ const EnemyLaserImage& EnemyLaserSprite::img() {
 }
 
 EnemyLaserSprite::EnemyLaserSprite(double startX, double startY, double velocityX, double velocityY)
-    : EnemyShotSprite(startX, startY), vx(velocityX), vy(velocityY) {
+    : EnemyShotSprite(startX, startY, velocityX, velocityY, hitsize) {
   side = 2;
 }
 

@@ -15,10 +15,8 @@ class EnemyLaserSprite : public EnemyShotSprite {
 
   void update() override;
   void draw(Canvas& canvas) override;
-  int get_hitsize() const override { return hitsize; }
+  std::optional<SoundCue> soundCue() const override { return SoundCue::volleyStar; }
 
  private:
-  double vx;
-  double vy;
   double angle = 0.0;
 };

@@ -1,6 +1,6 @@
 #include "weapons/EnemyShot.h"
 
-#include "game/World.h"
+#include "sprites/Arena.h"
 
 bool leavesField(const Rect& rc, double x, double y, int margin) {
   return x - margin >= rc.right || x + margin <= rc.left || y - margin >= rc.bottom ||
@@ -8,6 +8,6 @@ bool leavesField(const Rect& rc, double x, double y, int margin) {
 }
 
 void EnemyShotSprite::leaveWhenOutside(int margin) {
-  World& world = World::current();
-  if (leavesField(world.rc, x, y, margin)) world.requestDelete(world.delesprites, this);
+  Arena& arena = Arena::current();
+  if (leavesField(arena.field(), x, y, margin)) arena.removeEnemyShot(this);
 }

@@ -2,18 +2,17 @@
 
 #include <algorithm>
 
-#include "game/World.h"
+#include "math/Angles.h"
 #include "math/GameMath.h"
 #include "math/Pi.h"
-#include "player/PlayerSprite.h"
-#include "sprites/HitTest.h"
+#include "sprites/Arena.h"
 
 namespace {
 
 // A fourteenth of a turn: the step from one point of the orbit to the next.
 constexpr double kOrbitStep = kPi / 7;
 
-const EnemyBaseSprite& boss() { return *World::current().es; }
+const EnemyBaseSprite& boss() { return Arena::current().boss(); }
 
 }  // namespace
 
@@ -23,7 +22,7 @@ CH7Image::CH7Image() : VectorImage(7, 0xB4006E, 0x000000) {
 
 void CH7Image::draw(Canvas& canvas, double x, double y, double rotation, double scale, Colorref,
                     Colorref) const {
-  int& cycle = World::current().orbitcolour;
+  int& cycle = Arena::current().orbitColour();
   cycle = (cycle + 1) % 200;
   const int u = cycle <= 100 ? cycle : 200 - cycle;
   // Byte arithmetic: the colour jumps about from draw to draw.
@@ -37,7 +36,10 @@ const CH7Image& CH7Sprite::img() {
 }
 
 CH7Sprite::CH7Sprite(double th)
-    : EnemyShotSprite(boss().get_x(), boss().get_y()), cx(x), cy(y), angle(th + kOrbitStep) {
+    : EnemyShotSprite(boss().get_x(), boss().get_y(), 0.0, 0.0, hitsize),
+      cx(x),
+      cy(y),
+      angle(th + kOrbitStep) {
   aimAtOrbit();
 }
 
@@ -56,7 +58,7 @@ void CH7Sprite::startNextLeg() {
     legs = -68;
     phase = std::min(phase + 1, 2);
   }
-  const PlayerSprite& ship = *World::current().psp;
+  const MySprite& ship = Arena::current().ship();
   const double dx = ship.get_x() - cx;
   const double dy = ship.get_y() - cy;
   const double shipDistance = gm::sqrt(dx * dx + dy * dy);

@@ -4,7 +4,7 @@
 #include "weapons/EnemyShot.h"
 
 // A black heptagon of radius 15 whose outline flickers through purples. All orbiting shots of a
-// game share one colour cycle, kept in the World, which every draw moves on by one.
+// game share one colour cycle, kept in the arena, which every draw moves on by one.
 class CH7Image : public VectorImage {
  public:
   CH7Image();
@@ -31,7 +31,7 @@ class CH7Sprite : public EnemyShotSprite {
 
   void update() override;
   void draw(Canvas& canvas) override;
-  int get_hitsize() const override { return hitsize; }
+  std::optional<SoundCue> soundCue() const override { return SoundCue::volleyOrbit; }
 
   int get_phase() const { return phase; }
 
@@ -39,8 +39,6 @@ class CH7Sprite : public EnemyShotSprite {
   void startNextLeg();
   void aimAtOrbit();
 
-  double vx = 0.0;
-  double vy = 0.0;
   double cx;
   double cy;
   double radius = 30;

@@ -3,9 +3,9 @@
 #include <array>
 #include <optional>
 
-#include "game/World.h"
 #include "math/GameMath.h"
 #include "math/Pi.h"
+#include "sprites/Arena.h"
 
 YSPulseImage::YSPulseImage() : VectorImage(8, 0x00FFFF, 0x00C8FF) {
   for (int i = 0; i < 8; ++i) set_rth(i, 7, i * kPi / 4);
@@ -27,7 +27,7 @@ void YSPulseImage::draw(Canvas& canvas, double x, double y, double rotation, dou
 }
 
 YSPulseSprite::YSPulseSprite(double startX, double startY, double velocityX, double velocityY)
-    : EnemyShotSprite(startX, startY), vx(velocityX), vy(velocityY) {}
+    : EnemyShotSprite(startX, startY, velocityX, velocityY, hitsize) {}
 
 void YSPulseSprite::update() {
   x += vx;

@@ -26,10 +26,8 @@ class YSPulseSprite : public EnemyShotSprite {
 
   void update() override;
   void draw(Canvas& canvas) override;
-  int get_hitsize() const override { return hitsize; }
+  std::optional<SoundCue> soundCue() const override { return SoundCue::volleyPulse; }
 
  private:
-  double vx;
-  double vy;
   YSPulseImage image;
 };

@@ -4,8 +4,8 @@
 #include "math/Pi.h"
 
 StraightLaserSprite::StraightLaserSprite(double startX, double startY, double velocityX,
-                                         double velocityY)
-    : EnemyShotSprite(startX, startY), vx(velocityX), vy(velocityY) {
+                                         double velocityY, int hitsize)
+    : EnemyShotSprite(startX, startY, velocityX, velocityY, hitsize) {
   side = 2;
 }
 
@@ -21,7 +21,7 @@ const EnemyLLImage& EnemyLLSprite::img() {
 }
 
 EnemyLLSprite::EnemyLLSprite(double startX, double startY, double velocityX, double velocityY)
-    : StraightLaserSprite(startX, startY, velocityX, velocityY) {}
+    : StraightLaserSprite(startX, startY, velocityX, velocityY, hitsize) {}
 
 void EnemyLLSprite::update() {
   StraightLaserSprite::update();
@@ -42,9 +42,8 @@ std::unique_ptr<VectorImage> pelletImage(SmallLaserSprite::ltype type) {
 
 SmallLaserSprite::SmallLaserSprite(double startX, double startY, double velocityX, double velocityY,
                                    unsigned int hitsize, ltype type)
-    : StraightLaserSprite(startX, startY, velocityX, velocityY),
-      image_(pelletImage(type)),
-      hitsize_(static_cast<int>(hitsize)) {}
+    : StraightLaserSprite(startX, startY, velocityX, velocityY, static_cast<int>(hitsize)),
+      image_(pelletImage(type)) {}
 
 void SmallLaserSprite::draw(Canvas& canvas) {
   image_->draw(canvas, x, y, 0.0, 1.0, kOwnColor, kOwnColor);

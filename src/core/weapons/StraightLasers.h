@@ -12,12 +12,10 @@ class StraightLaserSprite : public EnemyShotSprite {
   static constexpr int kMargin = 80;
 
   void update() override;
+  std::optional<SoundCue> soundCue() const override { return SoundCue::volleyLaser; }
 
  protected:
-  StraightLaserSprite(double x, double y, double vx, double vy);
-
-  double vx;
-  double vy;
+  StraightLaserSprite(double x, double y, double vx, double vy, int hitsize);
 };
 
 // The pointed green laser, drawn with its long point along its path.
@@ -30,7 +28,6 @@ class EnemyLLSprite : public StraightLaserSprite {
 
   void update() override;
   void draw(Canvas& canvas) override;
-  int get_hitsize() const override { return hitsize; }
 
  private:
   double angle = 0.0;
@@ -44,9 +41,7 @@ class SmallLaserSprite : public StraightLaserSprite {
   SmallLaserSprite(double x, double y, double vx, double vy, unsigned int hitsize, ltype type);
 
   void draw(Canvas& canvas) override;
-  int get_hitsize() const override { return hitsize_; }
 
  private:
   std::unique_ptr<VectorImage> image_;
-  int hitsize_;
 };

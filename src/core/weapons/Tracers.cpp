@@ -1,8 +1,7 @@
 #include "weapons/Tracers.h"
 
-#include "game/World.h"
 #include "math/GameMath.h"
-#include "player/PlayerSprite.h"
+#include "sprites/Arena.h"
 
 // The white tracer.
 
@@ -13,13 +12,14 @@ const WhiteTracerImage& WhiteTracerSprite::img() {
 
 WhiteTracerSprite::WhiteTracerSprite(double startX, double startY, double velocityX,
                                      double velocityY)
-    : StraightLaserSprite(startX, startY, velocityX, velocityY), angle(gm::atan2(vy, vx)) {}
+    : StraightLaserSprite(startX, startY, velocityX, velocityY, hitsize),
+      angle(gm::atan2(vy, vx)) {}
 
 void WhiteTracerSprite::update() {
   StraightLaserSprite::update();
   angle = gm::atan2(vy, vx);
-  World& world = World::current();
-  world.addEffect(new WhiteTracerTrailSprite(x, y, angle));
+  Arena& arena = Arena::current();
+  arena.addEffect(new WhiteTracerTrailSprite(x, y, angle));
 }
 
 void WhiteTracerSprite::draw(Canvas& canvas) { img().draw(canvas, x, y, angle, 1.0); }
@@ -32,9 +32,7 @@ const PHSTracerImage& PHSTracerSprite::img() {
 }
 
 PHSTracerSprite::PHSTracerSprite(double startX, double startY, double startSpeed, double th)
-    : EnemyShotSprite(startX, startY),
-      vx(startSpeed * gm::cos(th)),
-      vy(startSpeed * gm::sin(th)),
+    : EnemyShotSprite(startX, startY, startSpeed * gm::cos(th), startSpeed * gm::sin(th), hitsize),
       speed(startSpeed),
       angle(th) {}
 
@@ -46,8 +44,8 @@ void PHSTracerSprite::update() {
   turnTowardsShip();
   ++age;
   if (age % 2 == 1) {
-    World& world = World::current();
-    world.addEffect(new PHSTracerTrailSprite(x, y, angle));
+    Arena& arena = Arena::current();
+    arena.addEffect(new PHSTracerTrailSprite(x, y, angle));
   }
   leaveWhenOutside(kMargin);
 }
@@ -56,7 +54,7 @@ void PHSTracerSprite::update() {
 // ship's centre there is no direction to pull in, and a pull that stops the tracer dead leaves no
 // direction to fly in: either way it flies on as it was for this frame.
 void PHSTracerSprite::turnTowardsShip() {
-  const PlayerSprite& ship = *World::current().psp;
+  const MySprite& ship = Arena::current().ship();
   const double dx = x - ship.get_x();
   const double dy = y - ship.get_y();
   const double d = gm::sqrt(dx * dx + dy * dy);
@@ -77,8 +75,8 @@ void PHSTracerSprite::draw(Canvas& canvas) { img().draw(canvas, x, y, angle, 1.0
 template <class Image>
 void TracerTrailSprite<Image>::update() {
   if (!image.fade(0.05)) return;
-  World& world = World::current();
-  world.requestDelete(world.delosprites, this);
+  Arena& arena = Arena::current();
+  arena.removeEffect(this);
 }
 
 template class TracerTrailSprite<WhiteTracerImage>;

@@ -15,7 +15,7 @@ class WhiteTracerSprite : public StraightLaserSprite {
 
   void update() override;
   void draw(Canvas& canvas) override;
-  int get_hitsize() const override { return hitsize; }
+  std::optional<SoundCue> soundCue() const override { return SoundCue::volleyTracer; }
 
  private:
   double angle;
@@ -34,13 +34,11 @@ class PHSTracerSprite : public EnemyShotSprite {
 
   void update() override;
   void draw(Canvas& canvas) override;
-  int get_hitsize() const override { return hitsize; }
+  std::optional<SoundCue> soundCue() const override { return SoundCue::volleyTracer; }
 
  private:
   void turnTowardsShip();
 
-  double vx;
-  double vy;
   double speed;
   double angle;
   int age = 0;

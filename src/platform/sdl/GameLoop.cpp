@@ -17,7 +17,7 @@
 #include "game/GameScene.h"
 #include "game/World.h"
 #include "replay/ReplayPlayer.h"
-#include "shell/UpdateBridge.h"
+#include "shell/Session.h"
 
 namespace {
 
@@ -55,20 +55,21 @@ int maxStepsPerPresent(const LoopOptions& options) {
 
 }  // namespace
 
-void runFrames(World& world, GameWindow& window, RasterCanvas& canvas, const LoopOptions& options,
-               SdlControlSource* controls, SdlSound* sound) {
+void runFrames(Session& session, GameWindow& window, RasterCanvas& canvas,
+               const LoopOptions& options, SdlControlSource* controls, SdlSound* sound) {
   SdlLoopHost host(window, controls, sound, false);
-  playInLoop(world, host, canvas, options.logs, maxStepsPerPresent(options));
+  playInLoop(session, host, canvas, options.logs, maxStepsPerPresent(options));
 }
 
-bool runReplay(World& world, GameWindow& window, RasterCanvas& canvas, ReplayPlayer& player,
+bool runReplay(Session& session, GameWindow& window, RasterCanvas& canvas, ReplayPlayer& player,
                const LoopOptions& options, SdlSound* sound) {
   SdlLoopHost host(window, nullptr, sound, true);
+  World& world = session.world;
   LoopGame game;
   game.update = [&] {
     player.beforeFrame(world);
     canvas.clear();
-    update(world, canvas);
+    update(session, canvas);
     player.afterFrame(world);
     drawReplayMark(canvas);
     host.afterUpdate(world, canvas);

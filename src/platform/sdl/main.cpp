@@ -13,8 +13,8 @@
 #include "SdlSound.h"
 #include "SdlSystem.h"
 #include "game/PlayField.h"
-#include "game/World.h"
 #include "replay/ReplayPlayer.h"
+#include "shell/Session.h"
 
 namespace {
 
@@ -41,13 +41,14 @@ int showReplay(const Options& options) {
   }
   SdlSystem sdl;
   GameWindow window("Kelvaron", kFieldWidth, kFieldHeight, options.look);
-  World world;
+  Session session;
+  World& world = session.world;
   ReplayPlayer player(std::move(*replay));
   player.start(world);
   RasterCanvas canvas(kFieldWidth, kFieldHeight);
   Logs logs(options);
   SdlSound sound(!options.mute, options.volume, "");
-  return runReplay(world, window, canvas, player, logs.loop(options), &sound) ? 0 : 1;
+  return runReplay(session, window, canvas, player, logs.loop(options), &sound) ? 0 : 1;
 }
 
 int play(const Options& options) {
@@ -57,7 +58,8 @@ int play(const Options& options) {
   Logs logs(options);
 
   SdlControlSource controls;
-  World world;
+  Session session;
+  World& world = session.world;
   world.rc = {0, 0, kFieldWidth, kFieldHeight};
   world.highscoreFile = highscoreLocationHere();
   world.input.setSource(&controls);
@@ -67,7 +69,7 @@ int play(const Options& options) {
   // M's choice is kept beside the highscores; --mute starts silent whatever it says.
   const std::string soundSetting = (world.highscoreFile.parent_path() / "sound.txt").string();
   SdlSound sound(!options.mute && readSoundOn(soundSetting), options.volume, soundSetting);
-  runFrames(world, window, canvas, logs.loop(options), &controls, &sound);
+  runFrames(session, window, canvas, logs.loop(options), &controls, &sound);
   return 0;
 }
 

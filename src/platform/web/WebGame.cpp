@@ -11,10 +11,9 @@
 #include "ReplayMark.h"
 #include "TableCheck.h"
 #include "game/GameScene.h"
-#include "game/World.h"
 #include "player/PlayerSprite.h"
 #include "replay/ReplayStore.h"
-#include "shell/UpdateBridge.h"
+#include "shell/Session.h"
 
 namespace {
 
@@ -42,29 +41,29 @@ WebGame::~WebGame() = default;
 
 // The window opens: the table comes from the browser's storage through the file the core reads.
 void WebGame::startWorld() {
-  world_.reset();  // one World at a time: the new one becomes the current one
-  world_ = std::make_unique<World>();
-  world_->rc = {0, 0, kWidth, kHeight};
-  world_->input.setSource(&controls_);
-  world_->setClock(scriptClock_ ? static_cast<const Clock*>(&*scriptClock_) : &clock_);
-  world_->recordReplays = true;
+  session_.reset();  // one World at a time: the new one becomes the current one
+  session_ = std::make_unique<Session>();
+  world().rc = {0, 0, kWidth, kHeight};
+  world().input.setSource(&controls_);
+  world().setClock(scriptClock_ ? static_cast<const Clock*>(&*scriptClock_) : &clock_);
+  world().recordReplays = true;
   std::error_code ignored;
-  std::filesystem::remove(world_->highscoreFile, ignored);
-  page::copyStoredTableTo(world_->highscoreFile.string());
-  world_->start();
+  std::filesystem::remove(world().highscoreFile, ignored);
+  page::copyStoredTableTo(world().highscoreFile.string());
+  world().start();
   checkStoredTable();
-  recordsKept_ = world_->highscores.best(HighscoreTable::kShown);
+  recordsKept_ = world().highscores.best(HighscoreTable::kShown);
 }
 
 // Stored text the game cannot read whole is kept aside before the clean table replaces it, so no
 // record the player might still want is lost to a damaged storage.
 void WebGame::checkStoredTable() {
-  if (!std::filesystem::exists(world_->highscoreFile)) return;
-  const TableCheck check = checkTable(readFile(world_->highscoreFile));
+  if (!std::filesystem::exists(world().highscoreFile)) return;
+  const TableCheck check = checkTable(readFile(world().highscoreFile));
   if (check.skipped() == 0) return;
   page::setStoredTableAside(check.records, check.skipped());
-  world_->saveHighscores();
-  page::storeTableFrom(world_->highscoreFile.string());
+  world().saveHighscores();
+  page::storeTableFrom(world().highscoreFile.string());
 }
 
 bool WebGame::animationFrame(double nowMs) {
@@ -89,35 +88,35 @@ bool WebGame::animationFrame(double nowMs) {
 }
 
 void WebGame::runUpdate(bool windowfront) {
-  world_->windowfront = windowfront;
+  world().windowfront = windowfront;
   controls_.touch().beginUpdate();
-  const bool recording = world_->recorder.recording();
+  const bool recording = world().recorder.recording();
   canvas_.clear();  // every frame is drawn from a black field
-  update(*world_, canvas_);
-  sound_.frame(*world_, canvas_);
+  update(*session_, canvas_);
+  sound_.frame(world(), canvas_);
   ++updates_;
   storeIfRecorded();
-  if (recording && !world_->recorder.recording()) handOverReplays();
-  if (world_->windowDestroyed()) finish();
+  if (recording && !world().recorder.recording()) handOverReplays();
+  if (world().windowDestroyed()) finish();
 }
 
 // Every finished game is saved to the file at once by the core; the browser keeps a copy.
 void WebGame::storeIfRecorded() {
   // The table keeps its best ten, so a new record shows as a changed row, not as a longer table.
-  std::vector<Highscore> now = world_->highscores.best(HighscoreTable::kShown);
+  std::vector<Highscore> now = world().highscores.best(HighscoreTable::kShown);
   const auto same = [](const Highscore& a, const Highscore& b) {
     return a.score == b.score && a.lives == b.lives && a.date == b.date;
   };
   if (std::equal(now.begin(), now.end(), recordsKept_.begin(), recordsKept_.end(), same)) return;
   recordsKept_ = std::move(now);
-  page::storeTableFrom(world_->highscoreFile.string());
+  page::storeTableFrom(world().highscoreFile.string());
 }
 
 // The recorder writes a finished game into replays/ of the module's memory files; the page keeps
 // it in the browser's storage instead.
 void WebGame::handOverReplays() {
   std::error_code error;
-  const std::filesystem::path folder = replayFolder(world_->highscoreFile);
+  const std::filesystem::path folder = replayFolder(world().highscoreFile);
   std::vector<std::filesystem::path> files;
   for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
     if (entry.path().extension() == ".kvr") files.push_back(entry.path());
@@ -135,57 +134,57 @@ std::string WebGame::playReplay(const std::string& bytes) {
   if (!replay) return error.empty() ? "not a replay" : error;
   paused_ = false;
   scriptClock_.reset();  // a replay plays at the game's pace, and real play follows it
-  world_.reset();
+  session_.reset();
   player_.reset();
-  world_ = std::make_unique<World>();
+  session_ = std::make_unique<Session>();
   player_.emplace(std::move(*replay));
-  player_->start(*world_);
+  player_->start(world());
   step_.restart();
   return {};
 }
 
 void WebGame::replayFrame() {
-  player_->beforeFrame(*world_);
+  player_->beforeFrame(world());
   canvas_.clear();
-  update(*world_, canvas_);
-  player_->afterFrame(*world_);
+  update(*session_, canvas_);
+  player_->afterFrame(world());
   ++updates_;
   drawReplayMark(canvas_);
-  if (player_->finished() || world_->windowDestroyed()) stopReplay();
+  if (player_->finished() || world().windowDestroyed()) stopReplay();
 }
 
 void WebGame::stopReplay() {
   if (!player_) return;
   const bool matched = !player_->desync();
   page::replayEnded(matched, matched ? std::string() : player_->desync()->describe());
-  world_.reset();
+  session_.reset();
   player_.reset();
   startWorld();
 }
 
 int WebGame::screen() const {
   if (player_) return 3;
-  switch (currentScreen(*world_)) {
+  switch (currentScreen(world())) {
     case GameScreen::title: return 0;
     case GameScreen::fight: return 1;
     default: return 2;
   }
 }
 
-int WebGame::titleSelected() const { return world_->selected; }
-double WebGame::shipX() const { return world_->psp->get_x(); }
-double WebGame::shipY() const { return world_->psp->get_y(); }
+int WebGame::titleSelected() const { return world().selected; }
+double WebGame::shipX() const { return world().psp->get_x(); }
+double WebGame::shipY() const { return world().psp->get_y(); }
 
 int WebGame::tableRecords() const {
   int records = 0;
-  for (const Highscore& h : world_->highscores.best(HighscoreTable::kShown))
+  for (const Highscore& h : world().highscores.best(HighscoreTable::kShown))
     records += h.score >= 0 ? 1 : 0;
   return records;
 }
 
 void WebGame::finish() {
-  world_->shutdown();
-  page::storeTableFrom(world_->highscoreFile.string());
+  world().shutdown();
+  page::storeTableFrom(world().highscoreFile.string());
   finished_ = true;
   page::showGoodbye();
 }
@@ -199,7 +198,7 @@ void WebGame::togglePause() {
 }
 
 void WebGame::pauseFight() {
-  if (!scriptClock_ && !finished_ && !paused_ && currentScreen(*world_) == GameScreen::fight)
+  if (!scriptClock_ && !finished_ && !paused_ && currentScreen(world()) == GameScreen::fight)
     pause();
 }
 
@@ -217,18 +216,18 @@ void WebGame::resume() {
 }
 
 void WebGame::beginScript(std::int64_t clockStart, int startLevel, bool invincible) {
-  world_.reset();
+  session_.reset();
   player_.reset();
   scriptClock_.emplace(clockStart);
   finished_ = false;
   paused_ = false;
   startWorld();
-  world_->invincible = invincible;
+  world().invincible = invincible;
   if (startLevel >= 5) {
-    world_->UB.contgame();
+    world().UB->contgame();
   } else if (startLevel >= 1) {
-    world_->UB.newgame();
-    while (world_->UB.get_nowlevel() < startLevel) world_->UB.nextlevel();
+    world().UB->newgame();
+    while (world().UB->get_nowlevel() < startLevel) world().UB->nextlevel();
   }
 }
 
@@ -254,24 +253,24 @@ void WebGame::present() {
 }
 
 std::string WebGame::highscoresCsv() {
-  world_->saveHighscores();
-  return readFile(world_->highscoreFile);
+  world().saveHighscores();
+  return readFile(world().highscoreFile);
 }
 
 void WebGame::loadHighscores(const std::string& csv) {
   {
-    std::ofstream out(world_->highscoreFile, std::ios::binary | std::ios::trunc);
+    std::ofstream out(world().highscoreFile, std::ios::binary | std::ios::trunc);
     out << csv;
   }
-  world_->highscores = HighscoreTable{};
-  world_->highscores.load(world_->highscoreFile);
-  world_->saveHighscores();
-  recordsKept_ = world_->highscores.best(HighscoreTable::kShown);
-  page::storeTableFrom(world_->highscoreFile.string());
+  world().highscores = HighscoreTable{};
+  world().highscores.load(world().highscoreFile);
+  world().saveHighscores();
+  recordsKept_ = world().highscores.best(HighscoreTable::kShown);
+  page::storeTableFrom(world().highscoreFile.string());
 }
 
 int WebGame::spriteCount() const {
-  return world_->esl.get_count() + world_->psl.get_count() + world_->osl.get_count();
+  return world().esl.get_count() + world().psl.get_count() + world().osl.get_count();
 }
 
-int WebGame::playerShots() const { return world_->psl.get_count(); }
+int WebGame::playerShots() const { return world().psl.get_count(); }

@@ -9,14 +9,13 @@
 #include "RasterCanvas.h"
 #include "WebControlSource.h"
 #include "WebSound.h"
-#include "timing/Clock.h"
 #include "game/Highscores.h"
 #include "game/PlayField.h"
+#include "replay/ReplayPlayer.h"
+#include "shell/Session.h"
+#include "timing/Clock.h"
 #include "timing/FixedStep.h"
 #include "timing/PausableClock.h"
-#include "replay/ReplayPlayer.h"
-
-class World;
 
 // The browser program: one World, its RasterCanvas and the page's controls, run at 100 updates per
 // second of wall time from the page's animation frames, the latest picture shown on the page. A
@@ -107,6 +106,8 @@ class WebGame {
   bool finished_ = false;
   bool paused_ = false;
   std::optional<ReplayPlayer> player_;
+  World& world() const { return session_->world; }
+
   // Last, so it goes first: it reads the controls and the clock above.
-  std::unique_ptr<World> world_;
+  std::unique_ptr<Session> session_;
 };

@@ -1,9 +1,10 @@
 #include "FrameRenderer.h"
 
 #include "GdiCanvas.h"
-#include "game/World.h"
+#include "shell/Session.h"
 
-void runFrame(HWND window, World& world) {
+void runFrame(HWND window, Session& session) {
+  World& world = session.world;
   const int width = world.rc.right;
   const int height = world.rc.bottom;
   HDC windowDc = GetDC(window);
@@ -14,7 +15,7 @@ void runFrame(HWND window, World& world) {
 
   world.windowfront = GetForegroundWindow() == window;
   GdiCanvas canvas(memoryDc);
-  update(world, canvas);
+  update(session, canvas);
 
   BitBlt(windowDc, 0, 0, width, height, memoryDc, 0, 0, SRCCOPY);
   SelectObject(memoryDc, previousBitmap);

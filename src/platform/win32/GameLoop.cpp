@@ -42,8 +42,8 @@ class WinLoopHost final : public LoopHost {
 
 }  // namespace
 
-void runGame(World& world, ScaledWindow& window, RasterCanvas& canvas, const LoopLogs& logs,
+void runGame(Session& session, ScaledWindow& window, RasterCanvas& canvas, const LoopLogs& logs,
              WaveOutSound& sound) {
   WinLoopHost host(window, sound);
-  playInLoop(world, host, canvas, logs);
+  playInLoop(session, host, canvas, logs);
 }

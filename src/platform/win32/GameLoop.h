@@ -5,7 +5,7 @@
 class RasterCanvas;
 class ScaledWindow;
 class WaveOutSound;
-class World;
+class Session;
 
 // Runs the game at 100 updates per second of steady time until the window closes or the title's
 // "Quit", then writes the highscores. Each turn runs the updates due since the last (after a slow
@@ -13,5 +13,5 @@ class World;
 // once. Frames go on while the window is in the background; the controls then read as released.
 // P or Escape pause a fight and resume it: no update runs, the game's clock stands still and the
 // picture stays, dimmed. Each update's sound cues are heard, and M turns the sound off and on.
-void runGame(World& world, ScaledWindow& window, RasterCanvas& canvas, const LoopLogs& logs,
+void runGame(Session& session, ScaledWindow& window, RasterCanvas& canvas, const LoopLogs& logs,
              WaveOutSound& sound);

@@ -7,8 +7,8 @@
 #include "FrameRenderer.h"
 #include "SteadyTimer.h"
 #include "TimerResolution.h"
-#include "game/World.h"
 #include "resource.h"
+#include "shell/Session.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINI
 
 // What the window procedure works on, while the window lives.
 struct Program {
-  World& world;
+  Session& session;
   FrameLog* frameLog;
 };
 Program* program = nullptr;
@@ -31,24 +31,24 @@ void updateClientRect(HWND window, World& world) {
 
 void onTimer(HWND window, Program& p) {
   const std::int64_t started = steadyNowUs();
-  runFrame(window, p.world);
+  runFrame(window, p.session);
   if (p.frameLog) p.frameLog->record(started, steadyNowUs());
   // The title's "Quit": this frame is finished and shown, now the window goes.
-  if (p.world.windowDestroyed()) DestroyWindow(window);
+  if (p.session.world.windowDestroyed()) DestroyWindow(window);
 }
 
 LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
       SetTimer(window, kFrameTimer, kFrameMilliseconds, nullptr);
-      program->world.start();
+      program->session.world.start();
       return 0;
     case WM_DESTROY:
-      program->world.shutdown();
+      program->session.world.shutdown();
       KillTimer(window, kFrameTimer);
       PostQuitMessage(0);
       return 0;
-    case WM_SIZE: updateClientRect(window, program->world); return 0;
+    case WM_SIZE: updateClientRect(window, program->session.world); return 0;
     case WM_PAINT: {
       // The next timer frame repaints the whole client area.
       PAINTSTRUCT paint;
@@ -57,7 +57,7 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
       return 0;
     }
     case WM_TIMER:
-      if (!program->world.windowDestroyed()) onTimer(window, *program);
+      if (!program->session.world.windowDestroyed()) onTimer(window, *program);
       return 0;
     default: return DefWindowProcA(window, message, wParam, lParam);
   }
@@ -90,8 +90,8 @@ int runMessageLoop() {
 
 }  // namespace
 
-int runGdiWindow(HINSTANCE instance, int showCommand, World& world, FrameLog* frameLog) {
-  Program state{world, frameLog};
+int runGdiWindow(HINSTANCE instance, int showCommand, Session& session, FrameLog* frameLog) {
+  Program state{session, frameLog};
   program = &state;
   const TimerResolution timerResolution;
   dpi::makeThreadUnaware();

@@ -16,7 +16,7 @@
 #include "Win32ControlSource.h"
 #include "WinOptions.h"
 #include "game/PlayField.h"
-#include "game/World.h"
+#include "shell/Session.h"
 
 namespace {
 
@@ -32,15 +32,16 @@ struct Logs {
   LoopLogs loop() { return {updates ? &*updates : nullptr, presents ? &*presents : nullptr}; }
 };
 
-int runScaledWindow(HINSTANCE instance, int showCommand, const WinOptions& options, World& world,
-                    Logs& logs) {
+int runScaledWindow(HINSTANCE instance, int showCommand, const WinOptions& options,
+                    Session& session, Logs& logs) {
+  World& world = session.world;
   ScaledWindow window(instance, kFieldWidth, kFieldHeight, options.scale, showCommand);
   if (options.fullscreen) window.toggleFullscreen();
   RasterCanvas canvas(kFieldWidth, kFieldHeight);
   world.rc = {0, 0, kFieldWidth, kFieldHeight};
   world.start();
   WaveOutSound sound(!options.mute, options.volume);
-  runGame(world, window, canvas, logs.loop(), sound);
+  runGame(session, window, canvas, logs.loop(), sound);
   return 0;
 }
 
@@ -50,14 +51,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   WinOptions options;
   if (const std::optional<int> status = parseWinOptions(__argc, __argv, options)) return *status;
   Win32ControlSource controls;
-  World world;
+  Session session;
+  World& world = session.world;
   world.input.setSource(&controls);
   world.recordReplays = true;  // every game goes into replays/ beside highscores.csv
   world.highscoreFile = highscoreLocationHere();
   try {
     Logs logs(options);
-    if (options.gdi) return runGdiWindow(instance, showCommand, world, logs.loop().updates);
-    return runScaledWindow(instance, showCommand, options, world, logs);
+    if (options.gdi) return runGdiWindow(instance, showCommand, session, logs.loop().updates);
+    return runScaledWindow(instance, showCommand, options, session, logs);
   } catch (const std::exception& error) {
     MessageBoxA(nullptr, error.what(), "Kelvaron", MB_OK | MB_ICONERROR);
     return 1;

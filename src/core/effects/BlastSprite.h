@@ -12,6 +12,9 @@ class BlastSprite : public MySprite {
 
   void update() override;
   void draw(Canvas& canvas) override;
+  // By size: the boss's break-up throws 20 to 40, a lost ship 50 to 70, the boss's last
+  // explosions 80 and more.
+  std::optional<SoundCue> soundCue() const override;
   double get_x() const override { return x; }
   double get_y() const override { return y; }
 

@@ -1,4 +1,4 @@
-#include "bosses/BossFactory.h"
+#include "game/BossFactory.h"
 
 #include "game/LevelTable.h"
 

@@ -1,4 +1,4 @@
-#include "sound/SceneWatch.h"
+#include "shell/SceneWatch.h"
 
 #include "game/Hud.h"
 #include "game/World.h"
@@ -31,7 +31,7 @@ void reportOutcome(const SceneWatch& after, FrameCues& cues) {
 SceneWatch SceneWatch::of(const World& world) {
   SceneWatch watch;
   watch.screen = currentScreen(world);
-  watch.level = world.UB.get_nowlevel();
+  watch.level = world.UB->get_nowlevel();
   watch.selected = world.selected;
   watch.windowDestroyed = world.windowDestroyed();
   if (watch.screen != GameScreen::title && world.es) {

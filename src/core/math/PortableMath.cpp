@@ -1,4 +1,4 @@
-#include "sound/PortableMath.h"
+#include "math/PortableMath.h"
 
 #include <array>
 #include <cmath>

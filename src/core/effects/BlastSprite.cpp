@@ -1,17 +1,25 @@
-#include "game/BlastSprite.h"
+#include "effects/BlastSprite.h"
 
-#include "game/World.h"
 #include "math/Pi.h"
+#include "sprites/Arena.h"
 
 BlastSprite::BlastSprite(double centreX, double centreY, double radius)
     : x(centreX), y(centreY), size(radius), img(20, 0xFFFFFF, 0xFFFFFF) {
   for (int i = 0; i < 20; ++i) img.set_rth(i, 1.0, i * kPi / 10);
 }
 
+std::optional<SoundCue> BlastSprite::soundCue() const {
+  constexpr double kLargeBlast = 45;
+  constexpr double kBossBlast = 80;
+  if (size >= kBossBlast) return SoundCue::bossBlast;
+  if (size >= kLargeBlast) return SoundCue::blastLarge;
+  return SoundCue::blastSmall;
+}
+
 void BlastSprite::update() {
   if (age > kLastAge) {
-    World& world = World::current();
-    world.requestDelete(world.delosprites, this);
+    Arena& arena = Arena::current();
+    arena.removeEffect(this);
   } else {
     ++age;
   }
