@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "effects/BlastSprite.h"
 #include "game/World.h"
 #include "sound/AudioFormat.h"
 #include "sound/CueRecipes.h"
@@ -17,6 +18,12 @@
 #include "sound/SoundSwitch.h"
 #include "support/RecordingCanvas.h"
 #include "support/ScratchDirectory.h"
+#include "weapons/AcceleratingShots.h"
+#include "weapons/EnemyLaserSprite.h"
+#include "weapons/OrbitingShot.h"
+#include "weapons/Pulses.h"
+#include "weapons/StraightLasers.h"
+#include "weapons/Tracers.h"
 
 namespace {
 
@@ -141,6 +148,74 @@ TEST(Sound, CuesAreLimitedPerKindAndFrame) {
   silent.beginFrame();
   silent.add(SoundCue::bomb);
   EXPECT_TRUE(silent.empty());
+}
+
+// Each shot names the volley it sounds as it is fired, and an explosion its size: the white tracer
+// flies like a straight laser but sounds as a tracer, the red bar that streams every frame of the
+// level-2 barrage is silent, and the boss's last blasts are the loudest.
+TEST(Sound, EachShotAndExplosionSoundsItsOwnCue) {
+  using Make = MySprite* (*)();
+  struct Row {
+    const char* what;
+    Make make;
+    bool shot;
+    std::vector<SoundCue> heard;
+  };
+  const std::vector<Row> rows = {
+      {"green laser",
+       []() -> MySprite* { return new EnemyLLSprite(0, 0, 0, 1); },
+       true,
+       {SoundCue::volleyLaser}},
+      {"pellet",
+       []() -> MySprite* { return new SmallLaserSprite(0, 0, 0, 1, 5, SmallLaserSprite::white); },
+       true,
+       {SoundCue::volleyLaser}},
+      {"white tracer",
+       []() -> MySprite* { return new WhiteTracerSprite(0, 0, 0, 1); },
+       true,
+       {SoundCue::volleyTracer}},
+      {"homing tracer",
+       []() -> MySprite* { return new PHSTracerSprite(0, 0, 1, 0); },
+       true,
+       {SoundCue::volleyTracer}},
+      {"star",
+       []() -> MySprite* { return new EnemyLaserSprite(0, 0, 0, 1); },
+       true,
+       {SoundCue::volleyStar}},
+      {"plasma ball",
+       []() -> MySprite* { return new PWLaserSprite(0, 0); },
+       true,
+       {SoundCue::volleyRapid}},
+      {"red bar", []() -> MySprite* { return new RedRapidLaserSprite(0, 0, 0); }, true, {}},
+      {"pulse",
+       []() -> MySprite* { return new YSPulseSprite(0, 0, 0, 1); },
+       true,
+       {SoundCue::volleyPulse}},
+      {"orbiter", []() -> MySprite* { return new CH7Sprite(0); }, true, {SoundCue::volleyOrbit}},
+      {"break-up blast",
+       []() -> MySprite* { return new BlastSprite(0, 0, 40); },
+       false,
+       {SoundCue::blastSmall}},
+      {"lost ship",
+       []() -> MySprite* { return new BlastSprite(0, 0, 50); },
+       false,
+       {SoundCue::blastLarge}},
+      {"boss's last blast",
+       []() -> MySprite* { return new BlastSprite(0, 0, 80); },
+       false,
+       {SoundCue::bossBlast}},
+  };
+  for (const Row& row : rows) {
+    World world;
+    world.initialize(1);  // the orbiter starts at the boss
+    world.cues.beginFrame();
+    if (row.shot) {
+      world.fireEnemyShot(row.make());
+    } else {
+      world.addEffect(row.make());
+    }
+    EXPECT_EQ(world.cues.list(), row.heard) << row.what;
+  }
 }
 
 // M: the new state shows for a moment and is kept between runs; no file (or a strange one) is on.
