@@ -97,11 +97,7 @@ echo "== $web.zip"
 mkdir -p "$tmp/site/games"
 unzip -q "$web.zip" -d "$tmp/site"
 mv "$tmp/site/$web" "$tmp/site/games/kelvaron"
-web_files=""
-for file in fit.js icon-192.png icon-512.png index.html kelvaron.js kelvaron.wasm \
-            manifest.webmanifest page.js replays.js sw.js tables.js touch.js; do
-  web_files+="$web/$file "
-done
+web_files=$(grep '^[^#]' "$repo/web/site-files.txt" | sed "s|^|$web/|" | sort | tr '\n' ' ')
 check "only the page, its scripts, its WebAssembly, manifest, icons and service worker" \
   only_files "$web.zip" "$web_files"
 check "the page's footer names the version" grep -q "Kelvaron $version<" "$tmp/site/games/kelvaron/index.html"

@@ -5,8 +5,16 @@
 // part of the screen for the controls.
 'use strict';
 
-const fieldWidth = 794;
-const fieldHeight = 571;
+const fieldWidth = kelvaronFacts.field.width;
+const fieldHeight = kelvaronFacts.field.height;
+
+// The canvas holds the play field pixel for pixel, and the text below the game is as wide.
+function sizeCanvas() {
+  const canvas = document.getElementById('screen');
+  canvas.width = fieldWidth;
+  canvas.height = fieldHeight;
+  document.documentElement.style.setProperty('--field-width', `${fieldWidth}px`);
+}
 
 // The CSS size of the canvas for an area of width x height CSS pixels at `ratio` device pixels
 // per CSS pixel.
@@ -39,4 +47,5 @@ document.addEventListener('fullscreenchange', fitScreen);
   matchMedia(`(resolution: ${window.devicePixelRatio || 1}dppx)`)
       .addEventListener('change', () => { fitScreen(); watchRatio(); }, {once: true});
 })();
+sizeCanvas();
 fitScreen();

@@ -34,6 +34,18 @@ window.kelvaron = {
   // 'title', 'fight', 'result' or 'replay'.
   screen() { return ['title', 'fight', 'result', 'replay'][Module._kelvaron_screen()]; },
   titleSelected() { return Module._kelvaron_title_selected(); },
+  // The title menu's entries, each as the frame the game draws round it when selected:
+  // [{left, top, right, bottom}] in play-field pixels.
+  titleEntries() {
+    const box = Module._malloc(16);
+    const entries = [];
+    while (Module._kelvaron_title_entry_frame(entries.length, box)) {
+      const [left, top, right, bottom] = Module.HEAP32.subarray(box >> 2, (box >> 2) + 4);
+      entries.push({left, top, right, bottom});
+    }
+    Module._free(box);
+    return entries;
+  },
   ship() { return {x: Module._kelvaron_ship_x(), y: Module._kelvaron_ship_y()}; },
   playerShots() { return Module._kelvaron_player_shots(); },
   highscoresCsv() { return Module.ccall('kelvaron_highscores_csv', 'string', [], []); },
@@ -90,8 +102,8 @@ function setUpIntro() {
   const intro = document.getElementById('intro');
   let visited = true;
   try {
-    visited = localStorage.getItem('kelvaron.visited') != null;
-    localStorage.setItem('kelvaron.visited', '1');
+    visited = localStorage.getItem(kelvaronFacts.storage.visited) != null;
+    localStorage.setItem(kelvaronFacts.storage.visited, '1');
   } catch (refused) {
   }
   intro.hidden = visited;

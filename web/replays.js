@@ -8,7 +8,7 @@ const replaysKept = 20;
 function openReplays() {
   if (!openReplays.db) {
     openReplays.db = new Promise((resolve, reject) => {
-      const request = indexedDB.open('kelvaron', 1);
+      const request = indexedDB.open(kelvaronFacts.storage.replayDatabase, 1);
       request.onupgradeneeded = () => {
         request.result.createObjectStore('replays', {autoIncrement: true});
       };

@@ -4,9 +4,8 @@
 'use strict';
 
 const cacheName = 'kelvaron-@PROJECT_VERSION@';
-const siteFiles = ['./', 'index.html', 'page.js', 'fit.js', 'touch.js', 'tables.js', 'replays.js',
-                   'kelvaron.js', 'kelvaron.wasm', 'manifest.webmanifest', 'icon-192.png',
-                   'icon-512.png'];
+// The build fills in the site's files from web/site-files.txt, all but this script.
+const siteFiles = ['./', ...'@KELVARON_CACHED_FILES@'.split(' ')];
 
 self.addEventListener('install', (event) => {
   event.waitUntil(caches.open(cacheName).then((cache) => cache.addAll(siteFiles))

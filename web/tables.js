@@ -3,8 +3,8 @@
 // could not read is kept aside under a second key, and said so once.
 'use strict';
 
-const tableKey = 'kelvaron.highscores';
-const tableAsideKey = 'kelvaron.highscores.unreadable';
+const tableKey = kelvaronFacts.storage.highscores;
+const tableAsideKey = kelvaronFacts.storage.highscoresAside;
 // The game reads ten short lines; a file much bigger than that is read only this far.
 const tableBytesRead = 1 << 20;
 

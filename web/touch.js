@@ -7,7 +7,7 @@
 //   confirms it with Z; on a result screen a tap is Space.
 'use strict';
 
-const touchBits = {up: 1, down: 2, left: 4, right: 8, z: 16, x: 32, space: 128};
+const touchBits = kelvaronFacts.controls;
 const touchState = {shown: false, auto: false, fire: new Set(), bomb: new Set(), drag: null,
                     menuTarget: null, menuUntil: 0};
 
@@ -40,15 +40,20 @@ function fieldScale() {
   return fieldWidth / document.getElementById('screen').getBoundingClientRect().width;
 }
 
-// The title menu's entry under a point of the page, or null: the entries stand at y 200, 250 and
-// 300 of the play field, the frame round the selected one spans y -4 to +22 of it.
+// How far from the frame the title draws round an entry a tap still counts for that entry, in
+// play-field pixels: a finger's width above and below (rows 50 apart meet), and to the right over
+// the entry's text and beyond.
+const menuReach = {left: 36, right: 180, vertical: 12};
+
+// The title menu's entry under a point of the page, or null. The game says where its entries are.
 function menuEntryAt(clientX, clientY) {
   const box = document.getElementById('screen').getBoundingClientRect();
   const x = (clientX - box.left) * fieldScale();
   const y = (clientY - box.top) * fieldScale();
-  if (x < 60 || x > 360) return null;
-  const entry = Math.floor((y - 196 + 12) / 50);
-  return entry >= 0 && entry <= 2 ? entry : null;
+  const entry = kelvaron.titleEntries().findIndex(
+      (frame) => x >= frame.left - menuReach.left && x <= frame.right + menuReach.right &&
+                 y >= frame.top - menuReach.vertical && y < frame.bottom + menuReach.vertical);
+  return entry >= 0 ? entry : null;
 }
 
 function tapMenu(entry) {

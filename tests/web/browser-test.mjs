@@ -15,6 +15,7 @@ import fs from 'node:fs';
 import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
+import vm from 'node:vm';
 import {after, before, test} from 'node:test';
 import puppeteer from 'puppeteer-core';
 
@@ -26,7 +27,11 @@ const measuring = args.includes('--measure');
 const browserBinary = process.env.KELVARON_BROWSER || '/usr/bin/chromium-headless-shell';
 const clockStart = 1700000000;
 const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'kelvaron-web-'));
-const storageKey = 'kelvaron.highscores';
+// The game's constants as the page has them: facts.js, which the build writes from the C++.
+const facts = vm.runInNewContext(
+    `${fs.readFileSync(path.join(siteDir, 'facts.js'), 'utf8')}\nkelvaronFacts`);
+const storageKey = facts.storage.highscores;
+const field = facts.field;
 
 // Static files under `base` and nothing elsewhere, served cross-origin isolated so that
 // performance.now() is precise enough to time single frames (the page itself needs nothing of a
@@ -226,8 +231,8 @@ test('a damaged stored table is refused: the title shows an empty table and the 
   assert.equal(await differingPixels(page, simulate('damaged', 1, [], damaged).png), 0);
   assert.equal(await differingPixels(page, simulate('empty', 1).png), 0);
   // The stored text is kept aside, not lost.
-  assert.equal(await page.evaluate(() => localStorage.getItem('kelvaron.highscores.unreadable')),
-               damaged);
+  assert.equal(await page.evaluate((key) => localStorage.getItem(key),
+                                   facts.storage.highscoresAside), damaged);
 
   await page.keyboard.down('ArrowDown');
   const moved = simulate('moved', 1, [[0, ['down']]]).png;
@@ -287,10 +292,11 @@ test('P and Escape pause a fight and resume it, and a hidden page pauses it by i
 });
 
 test('the sound starts on the first key, and M turns it off and on, remembered', async () => {
-  await page.evaluate(() => localStorage.removeItem('kelvaron.sound'));
+  const soundKey = facts.storage.sound;
+  await page.evaluate((key) => localStorage.removeItem(key), soundKey);
   await page.reload();
   await waitForTitle(page);
-  const stored = () => page.evaluate(() => localStorage.getItem('kelvaron.sound'));
+  const stored = () => page.evaluate((key) => localStorage.getItem(key), soundKey);
   assert.equal(await page.evaluate(() => kelvaron.audioState()), 'not started');
   await page.keyboard.press('KeyM');
   await page.waitForFunction(() => kelvaron.audioState() === 'running', {timeout: 5000});
@@ -314,11 +320,17 @@ class Fingers {
 
 // A point of the play field, in page coordinates of the fitted canvas.
 function fieldPoint(page, x, y) {
-  return page.evaluate((x, y) => {
+  return page.evaluate((x, y, field) => {
     const box = document.getElementById('screen').getBoundingClientRect();
-    return {x: box.left + (x * box.width) / 794, y: box.top + (y * box.height) / 571,
-            scale: box.width / 794};
-  }, x, y);
+    return {x: box.left + (x * box.width) / field.width,
+            y: box.top + (y * box.height) / field.height, scale: box.width / field.width};
+  }, x, y, field);
+}
+
+// The middle of a title menu entry's frame, where the game says it draws it.
+async function titleEntryPoint(page, entry) {
+  const frame = (await page.evaluate(() => kelvaron.titleEntries()))[entry];
+  return fieldPoint(page, (frame.left + frame.right) / 2, (frame.top + frame.bottom) / 2);
 }
 
 test('on a phone, touch alone starts a game, moves the ship and holds fire', async () => {
@@ -342,8 +354,8 @@ test('on a phone, touch alone starts a game, moves the ship and holds fire', asy
     // starts the game.
     await fingers.tap(width / 2, height / 2);
     assert.equal(await phone.evaluate(() => document.getElementById('touch').hidden), false);
-    const newGame = await fieldPoint(phone, 120, 209);
-    const cont = await fieldPoint(phone, 120, 259);
+    const newGame = await titleEntryPoint(phone, 0);
+    const cont = await titleEntryPoint(phone, 1);
     await fingers.tap(cont.x, cont.y);
     await step(10);
     assert.equal(await phone.evaluate(() => kelvaron.titleSelected()), 1);
@@ -407,10 +419,12 @@ test('the canvas fits the window with its shape kept', async () => {
         (resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
     const box = await page.evaluate(
         () => document.getElementById('screen').getBoundingClientRect().toJSON());
-    const largest = Math.min(width / 794, height / 571);
-    assert.ok(Math.abs(box.width / box.height - 794 / 571) < 0.005, `${box.width} x ${box.height}`);
+    const largest = Math.min(width / field.width, height / field.height);
+    assert.ok(Math.abs(box.width / box.height - field.width / field.height) < 0.005,
+              `${box.width} x ${box.height}`);
     assert.ok(box.left >= 0 && box.top >= 0 && box.right <= width && box.bottom <= height);
-    assert.ok(box.width >= 0.85 * largest * 794, `${box.width} wide in ${width} x ${height}`);
+    assert.ok(box.width >= 0.85 * largest * field.width,
+              `${box.width} wide in ${width} x ${height}`);
   }
   await page.setViewport({width: 800, height: 600});
 });

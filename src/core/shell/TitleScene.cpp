@@ -8,7 +8,8 @@
 
 namespace {
 
-constexpr int kLastEntry = 2;
+constexpr int kLastEntry = kTitleMenuEntries - 1;
+constexpr const char* kEntryNames[kTitleMenuEntries] = {"New Game", "Continue", "Quit"};
 
 // One press moves the selection by one entry however long it is held; the ends do not wrap.
 void moveSelection(World& world) {
@@ -54,11 +55,13 @@ std::string formatDate(std::int64_t date) {
 
 void drawMenu(World& world, Canvas& canvas) {
   canvas.text(100, 100, "Kelvaron", kBlue);
-  const int frameTop = 196 + 50 * world.selected;
-  canvas.rectangle(96, frameTop, 180, frameTop + 26, kGreen, std::nullopt);
-  canvas.text(100, 200, "New Game", kRed);
-  canvas.text(100, 250, "Continue", kRed);
-  canvas.text(100, 300, "Quit", kRed);
+  const TitleMenuRow selected = titleMenuRow(world.selected);
+  canvas.rectangle(selected.frameLeft, selected.frameTop, selected.frameRight, selected.frameBottom,
+                   kGreen, std::nullopt);
+  for (int entry = 0; entry < kTitleMenuEntries; ++entry) {
+    const TitleMenuRow row = titleMenuRow(entry);
+    canvas.text(row.textX, row.textY, kEntryNames[entry], kRed);
+  }
   canvas.text(100, 400, "Use Arrow keys and Z key to select.", kGreen);
 }
 
@@ -79,6 +82,11 @@ void drawHighscores(World& world, Canvas& canvas) {
 }
 
 }  // namespace
+
+TitleMenuRow titleMenuRow(int entry) {
+  const int y = 200 + 50 * entry;
+  return {100, y, 96, y - 4, 180, y + 22};
+}
 
 HighscoreRowText formatHighscoreRow(const Highscore& record) {
   if (record.score < 0) return {"-", "-", "-"};

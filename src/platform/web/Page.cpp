@@ -2,6 +2,8 @@
 
 #include <emscripten.h>
 
+#include "StorageKeys.h"
+
 // The bodies below are JavaScript. They pass through the C preprocessor, which splits === and !==,
 // so they compare with == and !=.
 // clang-format off
@@ -30,18 +32,18 @@ EM_JS(void, kelvaron_show_goodbye, (), {
   document.getElementById('goodbye').hidden = false;
 });
 
-EM_JS(void, kelvaron_copy_stored_table, (const char* file), {
+EM_JS(void, kelvaron_copy_stored_table, (const char* key, const char* file), {
   let text = null;
   try {
-    text = localStorage.getItem('kelvaron.highscores');
+    text = localStorage.getItem(UTF8ToString(key));
   } catch (refused) {
   }
   if (text != null) FS.writeFile(UTF8ToString(file), text);
 });
 
-EM_JS(void, kelvaron_store_table, (const char* file), {
+EM_JS(void, kelvaron_store_table, (const char* key, const char* file), {
   try {
-    localStorage.setItem('kelvaron.highscores', FS.readFile(UTF8ToString(file), {encoding: 'utf8'}));
+    localStorage.setItem(UTF8ToString(key), FS.readFile(UTF8ToString(file), {encoding: 'utf8'}));
   } catch (refused) {
   }
 });
@@ -67,8 +69,12 @@ void showFrame(const std::uint8_t* rgba, int width, int height) {
 }
 bool inFront() { return kelvaron_page_in_front() != 0; }
 void showGoodbye() { kelvaron_show_goodbye(); }
-void copyStoredTableTo(const std::string& file) { kelvaron_copy_stored_table(file.c_str()); }
-void storeTableFrom(const std::string& file) { kelvaron_store_table(file.c_str()); }
+void copyStoredTableTo(const std::string& file) {
+  kelvaron_copy_stored_table(storage::kHighscores, file.c_str());
+}
+void storeTableFrom(const std::string& file) {
+  kelvaron_store_table(storage::kHighscores, file.c_str());
+}
 
 void setStoredTableAside(int records, int skipped) {
   kelvaron_set_stored_table_aside(records, skipped);

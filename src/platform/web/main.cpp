@@ -9,6 +9,7 @@
 
 #include "TableCheck.h"
 #include "WebGame.h"
+#include "shell/TitleScene.h"
 
 namespace {
 
@@ -103,6 +104,17 @@ EMSCRIPTEN_KEEPALIVE void kelvaron_touch_clear() { game->controls().touch().clea
 EMSCRIPTEN_KEEPALIVE void kelvaron_toggle_pause() { game->togglePause(); }
 EMSCRIPTEN_KEEPALIVE int kelvaron_screen() { return game->screen(); }
 EMSCRIPTEN_KEEPALIVE int kelvaron_title_selected() { return game->titleSelected(); }
+// Where the title draws the frame round menu entry `entry`, in play-field pixels, through `box`
+// (left, top, right, bottom): the touch overlay hit-tests taps against it. 0: no such entry.
+EMSCRIPTEN_KEEPALIVE int kelvaron_title_entry_frame(int entry, int* box) {
+  if (entry < 0 || entry >= kTitleMenuEntries) return 0;
+  const TitleMenuRow row = titleMenuRow(entry);
+  box[0] = row.frameLeft;
+  box[1] = row.frameTop;
+  box[2] = row.frameRight;
+  box[3] = row.frameBottom;
+  return 1;
+}
 EMSCRIPTEN_KEEPALIVE double kelvaron_ship_x() { return game->shipX(); }
 EMSCRIPTEN_KEEPALIVE double kelvaron_ship_y() { return game->shipY(); }
 EMSCRIPTEN_KEEPALIVE int kelvaron_player_shots() { return game->playerShots(); }
