@@ -1,11 +1,11 @@
 #pragma once
 
-#include "timing/Clock.h"
 #include "game/World.h"
 #include "shell/UpdateBridge.h"
 #include "support/HeldKeys.h"
 #include "support/RecordingCanvas.h"
 #include "support/ScratchDirectory.h"
+#include "timing/Clock.h"
 
 // A World played frame by frame as the game's frame plays it: a virtual clock one hundredth of a
 // second a frame, the keys the test holds, a canvas holding the last frame's drawing and a

@@ -10,12 +10,12 @@
 #include "RasterCanvas.h"
 #include "SimOptions.h"
 #include "WavWriter.h"
-#include "timing/Clock.h"
 #include "game/World.h"
 #include "graphics/DrawList.h"
 #include "replay/ReplayPlayer.h"
 #include "sound/Mixer.h"
 #include "sound/SoundBank.h"
+#include "timing/Clock.h"
 
 // Runs the game headless, frame by frame, as the window would: a virtual clock, scripted controls,
 // a RasterCanvas of the window's client size, highscores loaded at start and saved at the end.

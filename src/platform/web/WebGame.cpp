@@ -7,14 +7,11 @@
 #include <iterator>
 
 #include "Page.h"
-#include "PauseScreen.h"
-#include "ReplayMark.h"
 #include "TableCheck.h"
 #include "game/GameScene.h"
 #include "game/World.h"
 #include "player/PlayerSprite.h"
 #include "replay/ReplayStore.h"
-#include "shell/UpdateBridge.h"
 
 namespace {
 
@@ -42,8 +39,9 @@ WebGame::~WebGame() = default;
 
 // The window opens: the table comes from the browser's storage through the file the core reads.
 void WebGame::startWorld() {
-  world_.reset();  // one World at a time: the new one becomes the current one
+  dropWorld();  // one World at a time: the new one becomes the current one
   world_ = std::make_unique<World>();
+  frame_.emplace(*world_, &sound_.output());
   world_->rc = {0, 0, kWidth, kHeight};
   world_->input.setSource(&controls_);
   world_->setClock(scriptClock_ ? static_cast<const Clock*>(&*scriptClock_) : &clock_);
@@ -88,13 +86,16 @@ bool WebGame::animationFrame(double nowMs) {
   return !finished_;
 }
 
+// The World goes, and the frame that plays it with it.
+void WebGame::dropWorld() {
+  frame_.reset();
+  world_.reset();
+}
+
 void WebGame::runUpdate(bool windowfront) {
-  world_->windowfront = windowfront;
   controls_.touch().beginUpdate();
   const bool recording = world_->recorder.recording();
-  canvas_.clear();  // every frame is drawn from a black field
-  update(*world_, canvas_);
-  sound_.frame(*world_, canvas_);
+  frame_->update(canvas_, windowfront);
   ++updates_;
   storeIfRecorded();
   if (recording && !world_->recorder.recording()) handOverReplays();
@@ -135,30 +136,27 @@ std::string WebGame::playReplay(const std::string& bytes) {
   if (!replay) return error.empty() ? "not a replay" : error;
   paused_ = false;
   scriptClock_.reset();  // a replay plays at the game's pace, and real play follows it
-  world_.reset();
+  dropWorld();
   player_.reset();
   world_ = std::make_unique<World>();
   player_.emplace(std::move(*replay));
   player_->start(*world_);
+  frame_.emplace(*world_, *player_, &sound_.output());
   step_.restart();
   return {};
 }
 
 void WebGame::replayFrame() {
-  player_->beforeFrame(*world_);
-  canvas_.clear();
-  update(*world_, canvas_);
-  player_->afterFrame(*world_);
+  frame_->update(canvas_, true);
   ++updates_;
-  drawReplayMark(canvas_);
-  if (player_->finished() || world_->windowDestroyed()) stopReplay();
+  if (frame_->over()) stopReplay();
 }
 
 void WebGame::stopReplay() {
   if (!player_) return;
   const bool matched = !player_->desync();
   page::replayEnded(matched, matched ? std::string() : player_->desync()->describe());
-  world_.reset();
+  dropWorld();
   player_.reset();
   startWorld();
 }
@@ -199,14 +197,13 @@ void WebGame::togglePause() {
 }
 
 void WebGame::pauseFight() {
-  if (!scriptClock_ && !finished_ && !paused_ && currentScreen(*world_) == GameScreen::fight)
-    pause();
+  if (!scriptClock_ && !finished_ && !paused_ && frame_->inFight()) pause();
 }
 
 void WebGame::pause() {
   paused_ = true;
   clock_.pause(steadyNowUs());
-  drawPauseScreen(canvas_);
+  frame_->drawPaused(canvas_);
   present();
 }
 
@@ -217,7 +214,7 @@ void WebGame::resume() {
 }
 
 void WebGame::beginScript(std::int64_t clockStart, int startLevel, bool invincible) {
-  world_.reset();
+  dropWorld();
   player_.reset();
   scriptClock_.emplace(clockStart);
   finished_ = false;
@@ -242,6 +239,8 @@ int WebGame::step(int frames, bool show) {
   if (show && run > 0) present();
   return run;
 }
+
+void WebGame::toggleSound() { frame_->toggleSound(); }
 
 void WebGame::present() {
   const std::uint32_t* pixels = canvas_.pixels();

@@ -6,15 +6,16 @@
 #include <string>
 #include <vector>
 
+#include "GameFrame.h"
 #include "RasterCanvas.h"
 #include "WebControlSource.h"
 #include "WebSound.h"
-#include "timing/Clock.h"
 #include "game/Highscores.h"
 #include "game/PlayField.h"
+#include "replay/ReplayPlayer.h"
+#include "timing/Clock.h"
 #include "timing/FixedStep.h"
 #include "timing/PausableClock.h"
-#include "replay/ReplayPlayer.h"
 
 class World;
 
@@ -35,7 +36,8 @@ class WebGame {
   ~WebGame();
 
   WebControlSource& controls() { return controls_; }
-  WebSound& sound() { return sound_; }
+  // M: sound off or on again, remembered.
+  void toggleSound();
 
   // One displayed frame at `nowMs`; false once the game has ended ("Quit").
   bool animationFrame(double nowMs);
@@ -86,6 +88,7 @@ class WebGame {
 
  private:
   void startWorld();
+  void dropWorld();
   void runUpdate(bool windowfront);
   void storeIfRecorded();
   void handOverReplays();
@@ -107,6 +110,7 @@ class WebGame {
   bool finished_ = false;
   bool paused_ = false;
   std::optional<ReplayPlayer> player_;
-  // Last, so it goes first: it reads the controls and the clock above.
+  // Near the last, so it goes first: it reads the controls and the clock above.
   std::unique_ptr<World> world_;
+  std::optional<GameFrame> frame_;  // plays world_, with the sound and any replay above
 };

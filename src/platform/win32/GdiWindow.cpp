@@ -5,10 +5,11 @@
 #include "DpiSupport.h"
 #include "FrameLog.h"
 #include "FrameRenderer.h"
+#include "GameFrame.h"
 #include "SteadyTimer.h"
 #include "TimerResolution.h"
+#include "WindowClass.h"
 #include "game/World.h"
-#include "resource.h"
 
 namespace {
 
@@ -16,9 +17,13 @@ constexpr UINT_PTR kFrameTimer = 1;
 constexpr UINT kFrameMilliseconds = 10;
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
-// What the window procedure works on, while the window lives.
+constexpr const char* kClassName = "ModelApp";
+
+// What the window procedure works on, while the window lives. The frame is silent: the original
+// program had no sound.
 struct Program {
   World& world;
+  GameFrame frame;
   FrameLog* frameLog;
 };
 Program* program = nullptr;
@@ -31,7 +36,7 @@ void updateClientRect(HWND window, World& world) {
 
 void onTimer(HWND window, Program& p) {
   const std::int64_t started = steadyNowUs();
-  runFrame(window, p.world);
+  runFrame(window, p.frame, p.world.rc);
   if (p.frameLog) p.frameLog->record(started, steadyNowUs());
   // The title's "Quit": this frame is finished and shown, now the window goes.
   if (p.world.windowDestroyed()) DestroyWindow(window);
@@ -63,22 +68,6 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
   }
 }
 
-void registerWindowClass(HINSTANCE instance) {
-  WNDCLASSEXA windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.style = 0;
-  windowClass.lpfnWndProc = WndProc;
-  windowClass.hInstance = instance;
-  windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_KELVARON));
-  windowClass.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_KELVARON),
-                                                      IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                      GetSystemMetrics(SM_CYSMICON), 0));
-  windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  windowClass.lpszClassName = "ModelApp";
-  RegisterClassExA(&windowClass);
-}
-
 int runMessageLoop() {
   MSG message{};
   while (GetMessageA(&message, nullptr, 0, 0)) {
@@ -91,13 +80,13 @@ int runMessageLoop() {
 }  // namespace
 
 int runGdiWindow(HINSTANCE instance, int showCommand, World& world, FrameLog* frameLog) {
-  Program state{world, frameLog};
+  Program state{world, GameFrame(world, nullptr), frameLog};
   program = &state;
   const TimerResolution timerResolution;
   dpi::makeThreadUnaware();
 
-  registerWindowClass(instance);
-  HWND window = CreateWindowExA(0, "ModelApp", "Kelvaron", kWindowStyle, CW_USEDEFAULT,
+  registerWindowClass(instance, kClassName, WndProc, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
+  HWND window = CreateWindowExA(0, kClassName, "Kelvaron", kWindowStyle, CW_USEDEFAULT,
                                 CW_USEDEFAULT, 800, 600, nullptr, nullptr, instance, nullptr);
   ShowWindow(window, showCommand);
   UpdateWindow(window);

@@ -20,27 +20,15 @@
 
 namespace {
 
-// The logs asked for on the command line.
-struct Logs {
-  std::optional<FrameLog> updates;
-  std::optional<FrameLog> presents;
-
-  explicit Logs(const WinOptions& options) {
-    if (!options.frameLog.empty()) updates.emplace(options.frameLog);
-    if (!options.presentLog.empty()) presents.emplace(options.presentLog);
-  }
-  LoopLogs loop() { return {updates ? &*updates : nullptr, presents ? &*presents : nullptr}; }
-};
-
 int runScaledWindow(HINSTANCE instance, int showCommand, const WinOptions& options, World& world,
-                    Logs& logs) {
+                    LogFiles& logs) {
   ScaledWindow window(instance, kFieldWidth, kFieldHeight, options.scale, showCommand);
   if (options.fullscreen) window.toggleFullscreen();
   RasterCanvas canvas(kFieldWidth, kFieldHeight);
   world.rc = {0, 0, kFieldWidth, kFieldHeight};
   world.start();
   WaveOutSound sound(!options.mute, options.volume);
-  runGame(world, window, canvas, logs.loop(), sound);
+  runGame(world, window, canvas, logs.loop(), sound.output());
   return 0;
 }
 
@@ -55,7 +43,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   world.recordReplays = true;  // every game goes into replays/ beside highscores.csv
   world.highscoreFile = highscoreLocationHere();
   try {
-    Logs logs(options);
+    LogFiles logs(options.frameLog, options.presentLog);
     if (options.gdi) return runGdiWindow(instance, showCommand, world, logs.loop().updates);
     return runScaledWindow(instance, showCommand, options, world, logs);
   } catch (const std::exception& error) {
