@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <stdexcept>
 #include <vector>
 
 #include "PausableLoop.h"
@@ -12,65 +13,47 @@
 
 namespace {
 
-constexpr std::int64_t kMs = 1'000;
-
 struct Event {
   std::int64_t atMs;
   LoopRequests requests;
 };
 
-// A window whose events come from a script: each look brings every event due by then.
-class ScriptedHost final : public LoopHost {
+// The window and the game at once: each look at the events brings those due by then (two pauses
+// cancel out, as in a window); the game is in a fight or not throughout and ends after 300 updates.
+class ScriptedRun final : public LoopHost, public LoopGame {
  public:
-  explicit ScriptedHost(std::vector<Event> events) : events_(std::move(events)) {}
+  ScriptedRun(std::vector<Event> events, bool fight) : events_(std::move(events)), fight_(fight) {}
 
-  std::int64_t nowUs() override { return now_; }
-  void waitUntilUs(std::int64_t dueUs) override { now_ = std::max(now_, dueUs); }
-  void waitForEvents(int milliseconds) override { now_ += milliseconds * kMs; }
+  std::int64_t nowUs() override { return nowMs_ * 1000; }
+  void waitUntilUs(std::int64_t dueUs) override { nowMs_ = std::max(nowMs_, dueUs / 1000); }
+  void waitForEvents(int milliseconds) override { nowMs_ += milliseconds; }
   LoopRequests handleEvents() override {
-    if (now_ > 60'000 * kMs) {  // a loop that never ends: stop it and fail
-      ranAway = true;
-      return {.close = true};
-    }
-    LoopRequests merged;
-    for (; next_ < events_.size() && events_[next_].atMs * kMs <= now_; ++next_) {
+    if (nowMs_ > 60'000) throw std::runtime_error("the loop ran on for a minute");
+    LoopRequests due;
+    for (; next_ < events_.size() && events_[next_].atMs <= nowMs_; ++next_) {
       const LoopRequests& r = events_[next_].requests;
-      merged = {merged.close || r.close, merged.pause != r.pause,
-                merged.toggleSound != r.toggleSound};
+      due = {due.close || r.close, due.pause != r.pause, due.toggleSound != r.toggleSound};
     }
-    return merged;
+    return due;
   }
   bool hasFocus() override { return true; }
   void present(const RasterCanvas&) override {}
 
-  bool ranAway = false;
-
- private:
-  std::vector<Event> events_;
-  std::size_t next_ = 0;
-  std::int64_t now_ = 0;
-};
-
-// A game that is in a fight or not throughout and ends after a number of updates.
-class CountingGame final : public LoopGame {
- public:
-  CountingGame(ScriptedHost& host, bool fight, int updates)
-      : host_(host), fight_(fight), updates_(updates) {}
-
-  void update(RasterCanvas&, bool) override { updateTimesMs.push_back(host_.nowUs() / kMs); }
-  bool over() const override { return static_cast<int>(updateTimesMs.size()) >= updates_; }
+  void update(RasterCanvas&, bool) override { updatesMs.push_back(nowMs_); }
+  bool over() const override { return updatesMs.size() >= 300; }
   bool pausable() const override { return fight_; }
   void toggleSound() override { ++soundToggles; }
   void drawPaused(RasterCanvas&) override { ++pausedPictures; }
 
-  std::vector<std::int64_t> updateTimesMs;
+  std::vector<std::int64_t> updatesMs;
   int soundToggles = 0;
   int pausedPictures = 0;
 
  private:
-  ScriptedHost& host_;
+  std::vector<Event> events_;
   bool fight_;
-  int updates_;
+  std::size_t next_ = 0;
+  std::int64_t nowMs_ = 0;
 };
 
 struct UpdateRun {
@@ -78,67 +61,40 @@ struct UpdateRun {
   int count;  // one every 10 ms from then
 };
 
-struct LoopCase {
-  const char* what;
-  bool fight;
-  std::vector<Event> events;
-  std::vector<UpdateRun> updates;
-  int pausedPictures;
-  int soundToggles;
-  std::int64_t playedSeconds;  // on the game's clock
-};
-
-std::vector<std::int64_t> timesOf(const std::vector<UpdateRun>& runs) {
-  std::vector<std::int64_t> times;
-  for (const UpdateRun& run : runs) {
-    for (int i = 0; i < run.count; ++i) times.push_back(run.fromMs + 10 * i);
-  }
-  return times;
-}
-
 }  // namespace
 
 TEST(PausableLoop, PausesOnlyAFightEndsWhenClosedWhilePausedAndDoesNotCatchUpThePause) {
   constexpr LoopRequests kPause{.pause = true};
-  constexpr LoopRequests kClose{.close = true};
   constexpr LoopRequests kSound{.toggleSound = true};
-  const LoopCase cases[] = {
-      {"P outside a fight does nothing", false, {{95, kPause}}, {{0, 300}}, 0, 0, 2},
-      {"P in a fight pauses until P again; the four paused seconds are not caught up",
-       true,
-       {{95, kPause}, {4100, kPause}},
-       {{0, 10}, {4100, 290}},
-       1,
-       0,
-       2},
-      {"the close box while paused ends the loop",
-       true,
-       {{95, kPause}, {500, kClose}},
-       {{0, 10}},
-       1,
-       0,
-       0},
-      {"M while paused is carried out at once",
-       true,
-       {{95, kPause}, {300, kSound}, {400, kPause}},
-       {{0, 10}, {400, 290}},
-       1,
-       1,
-       2},
+  const struct {
+    bool fight;
+    std::vector<Event> events;
+    std::vector<UpdateRun> updates;
+    int pausedPictures, soundToggles, playedSeconds;  // the last on the game's clock
+  } cases[] = {
+      // P outside a fight does nothing.
+      {false, {{95, kPause}}, {{0, 300}}, 0, 0, 2},
+      // P in a fight pauses until P again; the 4 s paused are neither caught up nor played.
+      {true, {{95, kPause}, {4100, kPause}}, {{0, 10}, {4100, 290}}, 1, 0, 2},
+      // The close box while paused ends the loop.
+      {true, {{95, kPause}, {500, {.close = true}}}, {{0, 10}}, 1, 0, 0},
+      // M while paused is carried out at once.
+      {true, {{95, kPause}, {300, kSound}, {400, kPause}}, {{0, 10}, {400, 290}}, 1, 1, 2},
   };
-  constexpr std::int64_t kWallStartSeconds = 1'700'000'000;
-  for (const LoopCase& c : cases) {
-    SCOPED_TRACE(c.what);
-    ScriptedHost host(c.events);
-    const std::vector<std::int64_t> expected = timesOf(c.updates);
-    CountingGame game(host, c.fight, 300);
-    PausableClock clock(kWallStartSeconds * 1'000'000, 0);
+  constexpr std::int64_t kWallStart = 1'700'000'000;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "case " << &c - cases);
+    ScriptedRun run(c.events, c.fight);
+    PausableClock clock(kWallStart * 1'000'000, 0);
     RasterCanvas canvas(8, 8);
-    PausableLoop(host, canvas, game, &clock, {}).run();
-    EXPECT_FALSE(host.ranAway);
-    EXPECT_EQ(game.updateTimesMs, expected);
-    EXPECT_EQ(game.pausedPictures, c.pausedPictures);
-    EXPECT_EQ(game.soundToggles, c.soundToggles);
-    EXPECT_EQ(clock.now() - kWallStartSeconds, c.playedSeconds);
+    PausableLoop(run, canvas, run, &clock, {}).run();
+    std::vector<std::int64_t> expected;
+    for (const UpdateRun& r : c.updates) {
+      for (int i = 0; i < r.count; ++i) expected.push_back(r.fromMs + 10 * i);
+    }
+    EXPECT_EQ(run.updatesMs, expected);
+    EXPECT_EQ(run.pausedPictures, c.pausedPictures);
+    EXPECT_EQ(run.soundToggles, c.soundToggles);
+    EXPECT_EQ(clock.now() - kWallStart, c.playedSeconds);
   }
 }
