@@ -3,13 +3,11 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "game/World.h"
 #include "sound/AudioFormat.h"
+#include "sound/SoundSwitch.h"
 
 SdlSound::SdlSound(bool on, int volume, std::string settingFile)
-    : switch_(on), settingFile_(std::move(settingFile)) {
-  mixer_.setVolume(volume);
-  mixer_.setMuted(!on);
+    : output_(on, volume, this), settingFile_(std::move(settingFile)) {
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
     std::fprintf(stderr, "kelvaron: no sound: %s\n", SDL_GetError());
     return;
@@ -38,23 +36,19 @@ SdlSound::~SdlSound() {
 }
 
 void SDLCALL SdlSound::fill(void* self, Uint8* stream, int bytes) {
-  auto& sound = *static_cast<SdlSound*>(self);
-  sound.mixer_.render(reinterpret_cast<std::int16_t*>(stream),
-                      static_cast<std::size_t>(bytes) / sizeof(std::int16_t));
+  static_cast<SdlSound*>(self)->output_.render(
+      reinterpret_cast<std::int16_t*>(stream),
+      static_cast<std::size_t>(bytes) / sizeof(std::int16_t));
 }
 
-void SdlSound::frame(const World& world, Canvas& canvas) {
-  switch_.drawNotice(canvas, world.rc);
-  if (device_ == 0 || world.cues.empty()) return;
-  SDL_LockAudioDevice(device_);
-  mixer_.play(world.cues);
-  SDL_UnlockAudioDevice(device_);
-}
-
-void SdlSound::toggle() {
-  switch_.toggle();
+void SdlSound::lock() {
   if (device_ != 0) SDL_LockAudioDevice(device_);
-  mixer_.setMuted(!switch_.on());
+}
+
+void SdlSound::unlock() {
   if (device_ != 0) SDL_UnlockAudioDevice(device_);
-  if (!settingFile_.empty()) writeSoundOn(settingFile_, switch_.on());
+}
+
+void SdlSound::switched(bool on) {
+  if (!settingFile_.empty()) writeSoundOn(settingFile_, on);
 }

@@ -4,39 +4,33 @@
 
 #include <string>
 
-#include "sound/Mixer.h"
-#include "sound/SoundBank.h"
-#include "sound/SoundSwitch.h"
+#include "sound/SoundOutput.h"
 
-class Canvas;
-class World;
-
-// The game's sound on the default output device. SDL's audio thread pulls samples from the mixer;
-// the game hands over each frame's cues under the device's lock. A missing or busy device leaves
-// the game silent with one line on stderr.
-class SdlSound {
+// The game's sound on the default output device: SDL's audio thread pulls the samples, and every
+// change the game makes to the mixer happens under the device's lock. A missing or busy device
+// leaves the game silent with one line on stderr.
+class SdlSound final : public SoundOutput::Device {
  public:
   // The device's buffer: 512 samples, 11.6 ms at 44.1 kHz.
   static constexpr int kBufferSamples = 512;
 
   // `settingFile` remembers M's choice between runs (empty: not remembered).
   SdlSound(bool on, int volume, std::string settingFile);
-  ~SdlSound();
+  ~SdlSound() override;
   SdlSound(const SdlSound&) = delete;
   SdlSound& operator=(const SdlSound&) = delete;
 
-  // After each update: the frame's cues start playing and M's notice is drawn.
-  void frame(const World& world, Canvas& canvas);
-  // M: sound off or on again, remembered.
-  void toggle();
+  SoundOutput& output() { return output_; }
   bool open() const { return device_ != 0; }
+
+  void lock() override;
+  void unlock() override;
+  void switched(bool on) override;
 
  private:
   static void SDLCALL fill(void* self, Uint8* stream, int bytes);
 
-  SoundBank bank_;
-  Mixer mixer_{bank_};
-  SoundSwitch switch_;
+  SoundOutput output_;
   std::string settingFile_;
   SDL_AudioDeviceID device_ = 0;
 };

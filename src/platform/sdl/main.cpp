@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <exception>
 #include <optional>
+#include <string>
 
 #include "FrameLog.h"
 #include "GameLoop.h"
@@ -13,24 +14,15 @@
 #include "SdlSound.h"
 #include "SdlSystem.h"
 #include "game/PlayField.h"
-#include "replay/ReplayPlayer.h"
 #include "shell/Session.h"
+#include "replay/ReplayPlayer.h"
 
 namespace {
 
-// The logs asked for on the command line, and how the loop runs.
-struct Logs {
-  std::optional<FrameLog> updates;
-  std::optional<FrameLog> presents;
-
-  explicit Logs(const Options& options) {
-    if (!options.frameLog.empty()) updates.emplace(options.frameLog);
-    if (!options.presentLog.empty()) presents.emplace(options.presentLog);
-  }
-  LoopOptions loop(const Options& options) {
-    return {options.look.vsync, {updates ? &*updates : nullptr, presents ? &*presents : nullptr}};
-  }
-};
+// How the loop runs, with the logs asked for on the command line.
+LoopOptions loopOptions(const Options& options, LogFiles& logs) {
+  return {options.look.vsync, logs.loop()};
+}
 
 int showReplay(const Options& options) {
   std::string error;
@@ -46,16 +38,18 @@ int showReplay(const Options& options) {
   ReplayPlayer player(std::move(*replay));
   player.start(world);
   RasterCanvas canvas(kFieldWidth, kFieldHeight);
-  Logs logs(options);
+  LogFiles logs(options.frameLog, options.presentLog);
   SdlSound sound(!options.mute, options.volume, "");
-  return runReplay(session, window, canvas, player, logs.loop(options), &sound) ? 0 : 1;
+  const bool matched =
+      runReplay(session, window, canvas, player, loopOptions(options, logs), &sound.output());
+  return matched ? 0 : 1;
 }
 
 int play(const Options& options) {
   if (!options.replay.empty()) return showReplay(options);
   SdlSystem sdl;
   GameWindow window("Kelvaron", kFieldWidth, kFieldHeight, options.look);
-  Logs logs(options);
+  LogFiles logs(options.frameLog, options.presentLog);
 
   SdlControlSource controls;
   Session session;
@@ -69,7 +63,7 @@ int play(const Options& options) {
   // M's choice is kept beside the highscores; --mute starts silent whatever it says.
   const std::string soundSetting = (world.highscoreFile.parent_path() / "sound.txt").string();
   SdlSound sound(!options.mute && readSoundOn(soundSetting), options.volume, soundSetting);
-  runFrames(session, window, canvas, logs.loop(options), &controls, &sound);
+  runFrames(session, window, canvas, loopOptions(options, logs), &controls, &sound.output());
   return 0;
 }
 

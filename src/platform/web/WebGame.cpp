@@ -7,13 +7,11 @@
 #include <iterator>
 
 #include "Page.h"
-#include "PauseScreen.h"
-#include "ReplayMark.h"
 #include "TableCheck.h"
 #include "game/GameScene.h"
+#include "shell/Session.h"
 #include "player/PlayerSprite.h"
 #include "replay/ReplayStore.h"
-#include "shell/Session.h"
 
 namespace {
 
@@ -41,8 +39,9 @@ WebGame::~WebGame() = default;
 
 // The window opens: the table comes from the browser's storage through the file the core reads.
 void WebGame::startWorld() {
-  session_.reset();  // one World at a time: the new one becomes the current one
+  dropWorld();  // one World at a time: the new one becomes the current one
   session_ = std::make_unique<Session>();
+  frame_.emplace(*session_, &sound_.output());
   world().rc = {0, 0, kWidth, kHeight};
   world().input.setSource(&controls_);
   world().setClock(scriptClock_ ? static_cast<const Clock*>(&*scriptClock_) : &clock_);
@@ -87,16 +86,19 @@ bool WebGame::animationFrame(double nowMs) {
   return !finished_;
 }
 
+// The World goes, and the frame that plays it with it.
+void WebGame::dropWorld() {
+  frame_.reset();
+  session_.reset();
+}
+
 void WebGame::runUpdate(bool windowfront) {
-  world().windowfront = windowfront;
   controls_.touch().beginUpdate();
-  const bool recording = world().recorder.recording();
-  canvas_.clear();  // every frame is drawn from a black field
-  update(*session_, canvas_);
-  sound_.frame(world(), canvas_);
+  const bool recording = session_->recorder.recording();
+  frame_->update(canvas_, windowfront);
   ++updates_;
   storeIfRecorded();
-  if (recording && !world().recorder.recording()) handOverReplays();
+  if (recording && !session_->recorder.recording()) handOverReplays();
   if (world().windowDestroyed()) finish();
 }
 
@@ -134,30 +136,27 @@ std::string WebGame::playReplay(const std::string& bytes) {
   if (!replay) return error.empty() ? "not a replay" : error;
   paused_ = false;
   scriptClock_.reset();  // a replay plays at the game's pace, and real play follows it
-  session_.reset();
+  dropWorld();
   player_.reset();
   session_ = std::make_unique<Session>();
   player_.emplace(std::move(*replay));
   player_->start(world());
+  frame_.emplace(*session_, *player_, &sound_.output());
   step_.restart();
   return {};
 }
 
 void WebGame::replayFrame() {
-  player_->beforeFrame(world());
-  canvas_.clear();
-  update(*session_, canvas_);
-  player_->afterFrame(world());
+  frame_->update(canvas_, true);
   ++updates_;
-  drawReplayMark(canvas_);
-  if (player_->finished() || world().windowDestroyed()) stopReplay();
+  if (frame_->over()) stopReplay();
 }
 
 void WebGame::stopReplay() {
   if (!player_) return;
   const bool matched = !player_->desync();
   page::replayEnded(matched, matched ? std::string() : player_->desync()->describe());
-  session_.reset();
+  dropWorld();
   player_.reset();
   startWorld();
 }
@@ -198,14 +197,13 @@ void WebGame::togglePause() {
 }
 
 void WebGame::pauseFight() {
-  if (!scriptClock_ && !finished_ && !paused_ && currentScreen(world()) == GameScreen::fight)
-    pause();
+  if (!scriptClock_ && !finished_ && !paused_ && frame_->inFight()) pause();
 }
 
 void WebGame::pause() {
   paused_ = true;
   clock_.pause(steadyNowUs());
-  drawPauseScreen(canvas_);
+  frame_->drawPaused(canvas_);
   present();
 }
 
@@ -216,19 +214,14 @@ void WebGame::resume() {
 }
 
 void WebGame::beginScript(std::int64_t clockStart, int startLevel, bool invincible) {
-  session_.reset();
+  dropWorld();
   player_.reset();
   scriptClock_.emplace(clockStart);
   finished_ = false;
   paused_ = false;
   startWorld();
   world().invincible = invincible;
-  if (startLevel >= 5) {
-    world().UB->contgame();
-  } else if (startLevel >= 1) {
-    world().UB->newgame();
-    while (world().UB->get_nowlevel() < startLevel) world().UB->nextlevel();
-  }
+  if (startLevel >= 1) session_->UB.startAt(startLevel);
 }
 
 int WebGame::step(int frames, bool show) {
@@ -241,6 +234,8 @@ int WebGame::step(int frames, bool show) {
   if (show && run > 0) present();
   return run;
 }
+
+void WebGame::toggleSound() { frame_->toggleSound(); }
 
 void WebGame::present() {
   const std::uint32_t* pixels = canvas_.pixels();

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "GameFrame.h"
 #include "RasterCanvas.h"
 #include "WebControlSource.h"
 #include "WebSound.h"
@@ -16,6 +17,7 @@
 #include "timing/Clock.h"
 #include "timing/FixedStep.h"
 #include "timing/PausableClock.h"
+
 
 // The browser program: one World, its RasterCanvas and the page's controls, run at 100 updates per
 // second of wall time from the page's animation frames, the latest picture shown on the page. A
@@ -34,7 +36,8 @@ class WebGame {
   ~WebGame();
 
   WebControlSource& controls() { return controls_; }
-  WebSound& sound() { return sound_; }
+  // M: sound off or on again, remembered.
+  void toggleSound();
 
   // One displayed frame at `nowMs`; false once the game has ended ("Quit").
   bool animationFrame(double nowMs);
@@ -85,6 +88,7 @@ class WebGame {
 
  private:
   void startWorld();
+  void dropWorld();
   void runUpdate(bool windowfront);
   void storeIfRecorded();
   void handOverReplays();
@@ -108,6 +112,7 @@ class WebGame {
   std::optional<ReplayPlayer> player_;
   World& world() const { return session_->world; }
 
-  // Last, so it goes first: it reads the controls and the clock above.
+  // Near the last, so it goes first: it reads the controls and the clock above.
   std::unique_ptr<Session> session_;
+  std::optional<GameFrame> frame_;  // plays the session, with the sound and any replay above
 };

@@ -5,8 +5,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "game/World.h"
-
 // The bodies below are JavaScript (see Page.cpp on comparisons).
 // clang-format off
 
@@ -65,26 +63,16 @@ extern "C" EMSCRIPTEN_KEEPALIVE void kelvaron_sound_render(float* out, int count
   if (playing) playing->render(out, static_cast<std::size_t>(count));
 }
 
-WebSound::WebSound() : switch_(kelvaron_sound_stored_on() != 0) {
-  mixer_.setMuted(!switch_.on());
+WebSound::WebSound() : output_(kelvaron_sound_stored_on() != 0, 100, this) {
   playing = this;
   kelvaron_sound_start_on_first_touch();
 }
 
-void WebSound::frame(const World& world, Canvas& canvas) {
-  switch_.drawNotice(canvas, world.rc);
-  mixer_.play(world.cues);
-}
-
-void WebSound::toggle() {
-  switch_.toggle();
-  mixer_.setMuted(!switch_.on());
-  kelvaron_sound_store(switch_.on() ? 1 : 0);
-}
+void WebSound::switched(bool on) { kelvaron_sound_store(on ? 1 : 0); }
 
 void WebSound::render(float* out, std::size_t count) {
   static std::vector<std::int16_t> samples;
   samples.resize(count);
-  mixer_.render(samples.data(), count);
+  output_.render(samples.data(), count);
   for (std::size_t i = 0; i < count; ++i) out[i] = static_cast<float>(samples[i]) / 32768.0f;
 }

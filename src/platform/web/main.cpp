@@ -34,7 +34,7 @@ EM_BOOL onKey(int eventType, const EmscriptenKeyboardEvent* event, void*) {
       game->togglePause();
     }
   }
-  if (down && soundKey(*event)) game->sound().toggle();
+  if (down && soundKey(*event)) game->toggleSound();
   // True keeps the browser from scrolling the page on the arrows and Space.
   return game->controls().keyChanged(event->key, down);
 }

@@ -2,8 +2,9 @@
 
 #include <windows.h>
 
-class Session;
+class GameFrame;
+struct Rect;
 
-// One frame of the game window: a fresh memory context and bitmap of the client size, the current
-// scene drawn into it, one BitBlt to the window, and everything released again.
-void runFrame(HWND window, Session& session);
+// One frame of the game window: a fresh memory context and bitmap of the play field's size, the
+// frame drawn into it, one BitBlt to the window, and everything released again.
+void runFrame(HWND window, GameFrame& frame, const Rect& field);

@@ -4,7 +4,7 @@
 
 class RasterCanvas;
 class ScaledWindow;
-class WaveOutSound;
+class SoundOutput;
 class Session;
 
 // Runs the game at 100 updates per second of steady time until the window closes or the title's
@@ -14,4 +14,4 @@ class Session;
 // P or Escape pause a fight and resume it: no update runs, the game's clock stands still and the
 // picture stays, dimmed. Each update's sound cues are heard, and M turns the sound off and on.
 void runGame(Session& session, ScaledWindow& window, RasterCanvas& canvas, const LoopLogs& logs,
-             WaveOutSound& sound);
+             SoundOutput& sound);

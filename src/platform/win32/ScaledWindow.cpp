@@ -5,7 +5,7 @@
 
 #include "DpiSupport.h"
 #include "Letterbox.h"
-#include "resource.h"
+#include "WindowClass.h"
 
 namespace {
 
@@ -15,21 +15,6 @@ constexpr DWORD kFullscreenStyle = WS_POPUP;
 
 bool firstPress(LPARAM flags) { return (flags & (1 << 30)) == 0; }  // not a held key's repeat
 bool altHeld(LPARAM flags) { return (flags & (1 << 29)) != 0; }
-
-void registerClass(HINSTANCE instance, WNDPROC procedure) {
-  WNDCLASSEXA windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = instance;
-  windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_KELVARON));
-  windowClass.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_KELVARON),
-                                                      IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                      GetSystemMetrics(SM_CYSMICON), 0));
-  windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
-  windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-  windowClass.lpszClassName = kClassName;
-  RegisterClassExA(&windowClass);
-}
 
 SIZE startSize(int gameWidth, int gameHeight, int scale) {
   const HMONITOR monitor = MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY);
@@ -71,7 +56,8 @@ ScaledWindow::ScaledWindow(HINSTANCE instance, int gameWidth, int gameHeight, in
   picture_.bmiHeader = {
       sizeof picture_.bmiHeader, gameWidth, -gameHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   windowed_.length = sizeof windowed_;
-  registerClass(instance, procedure);
+  registerWindowClass(instance, kClassName, procedure,
+                      static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
   const SIZE size = startSize(gameWidth, gameHeight, scale);
   window_ = CreateWindowExA(0, kClassName, "Kelvaron", kWindowedStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                             size.cx, size.cy, nullptr, nullptr, instance, this);

@@ -2,11 +2,7 @@
 
 #include <cstdio>
 
-#include "game/World.h"
-
-WaveOutSound::WaveOutSound(bool on, int volume) : switch_(on) {
-  mixer_.setVolume(volume);
-  mixer_.setMuted(!on);
+WaveOutSound::WaveOutSound(bool on, int volume) : output_(on, volume, this) {
   WAVEFORMATEX format{};
   format.wFormatTag = WAVE_FORMAT_PCM;
   format.nChannels = 1;
@@ -31,14 +27,10 @@ WaveOutSound::~WaveOutSound() {
   waveOutClose(device_);
 }
 
-void WaveOutSound::frame(const World& world, Canvas& canvas) {
-  switch_.drawNotice(canvas, world.rc);
-  mixer_.play(world.cues);
-  if (device_) topUp();
-}
-
-// A block is free once the device is done with it (or before it was ever sent).
-void WaveOutSound::topUp() {
+// After each frame the queue is topped up; a block is free once the device is done with it (or
+// before it was ever sent).
+void WaveOutSound::frameDone() {
+  if (!device_) return;
   int queued = 0;
   for (const WAVEHDR& header : headers_) {
     if ((header.dwFlags & WHDR_PREPARED) && !(header.dwFlags & WHDR_DONE)) ++queued;
@@ -47,7 +39,7 @@ void WaveOutSound::topUp() {
     WAVEHDR& header = headers_[i];
     if ((header.dwFlags & WHDR_PREPARED) && !(header.dwFlags & WHDR_DONE)) continue;
     if (header.dwFlags & WHDR_PREPARED) waveOutUnprepareHeader(device_, &header, sizeof header);
-    mixer_.render(blocks_[i], kSamplesPerFrame);
+    output_.render(blocks_[i], kSamplesPerFrame);
     header = WAVEHDR{};
     header.lpData = reinterpret_cast<LPSTR>(blocks_[i]);
     header.dwBufferLength = sizeof blocks_[i];
@@ -55,9 +47,4 @@ void WaveOutSound::topUp() {
     waveOutWrite(device_, &header, sizeof header);
     ++queued;
   }
-}
-
-void WaveOutSound::toggle() {
-  switch_.toggle();
-  mixer_.setMuted(!switch_.on());
 }

@@ -20,28 +20,16 @@
 
 namespace {
 
-// The logs asked for on the command line.
-struct Logs {
-  std::optional<FrameLog> updates;
-  std::optional<FrameLog> presents;
-
-  explicit Logs(const WinOptions& options) {
-    if (!options.frameLog.empty()) updates.emplace(options.frameLog);
-    if (!options.presentLog.empty()) presents.emplace(options.presentLog);
-  }
-  LoopLogs loop() { return {updates ? &*updates : nullptr, presents ? &*presents : nullptr}; }
-};
-
-int runScaledWindow(HINSTANCE instance, int showCommand, const WinOptions& options,
-                    Session& session, Logs& logs) {
-  World& world = session.world;
+int runScaledWindow(HINSTANCE instance, int showCommand, const WinOptions& options, Session& session,
+                    LogFiles& logs) {
   ScaledWindow window(instance, kFieldWidth, kFieldHeight, options.scale, showCommand);
   if (options.fullscreen) window.toggleFullscreen();
   RasterCanvas canvas(kFieldWidth, kFieldHeight);
+  World& world = session.world;
   world.rc = {0, 0, kFieldWidth, kFieldHeight};
   world.start();
   WaveOutSound sound(!options.mute, options.volume);
-  runGame(session, window, canvas, logs.loop(), sound);
+  runGame(session, window, canvas, logs.loop(), sound.output());
   return 0;
 }
 
@@ -57,7 +45,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   world.recordReplays = true;  // every game goes into replays/ beside highscores.csv
   world.highscoreFile = highscoreLocationHere();
   try {
-    Logs logs(options);
+    LogFiles logs(options.frameLog, options.presentLog);
     if (options.gdi) return runGdiWindow(instance, showCommand, session, logs.loop().updates);
     return runScaledWindow(instance, showCommand, options, session, logs);
   } catch (const std::exception& error) {

@@ -1,7 +1,5 @@
 #include "PausableLoop.h"
 
-#include "FrameLog.h"
-#include "PauseScreen.h"
 #include "timing/PausableClock.h"
 
 namespace {
@@ -10,9 +8,14 @@ namespace {
 constexpr int kPausedShowMs = 50;
 }  // namespace
 
-PausableLoop::PausableLoop(LoopHost& host, RasterCanvas& canvas, const LoopGame& game,
-                           const LoopLogs& logs, int maxStepsPerPresent)
-    : host_(host), canvas_(canvas), game_(game), logs_(logs), step_(maxStepsPerPresent) {}
+PausableLoop::PausableLoop(LoopHost& host, RasterCanvas& canvas, LoopGame& game,
+                           PausableClock* clock, const LoopLogs& logs, int maxStepsPerPresent)
+    : host_(host),
+      canvas_(canvas),
+      game_(game),
+      clock_(clock),
+      logs_(logs),
+      step_(maxStepsPerPresent) {}
 
 void PausableLoop::run() {
   while (!ended_) {
@@ -30,19 +33,26 @@ void PausableLoop::run() {
   }
 }
 
-void PausableLoop::runUpdate() {
+// M is carried out at once, paused or not; its notice shows with the next update.
+LoopRequests PausableLoop::lookAtEvents() {
   const LoopRequests requests = host_.handleEvents();
+  if (requests.toggleSound) game_.toggleSound();
+  return requests;
+}
+
+void PausableLoop::runUpdate() {
+  const LoopRequests requests = lookAtEvents();
   if (requests.close) {
     ended_ = true;
     return;
   }
-  if (requests.pause && game_.fightRunning && game_.fightRunning()) {
+  if (requests.pause && game_.pausable()) {
     pause();
     return;
   }
   const std::int64_t started = host_.nowUs();
-  if (game_.clock) game_.clock->advanceTo(started);
-  game_.update();
+  if (clock_) clock_->advanceTo(started);
+  game_.update(canvas_, host_.hasFocus());
   if (logs_.updates) logs_.updates->record(started, host_.nowUs());
   if (game_.over()) ended_ = true;
 }
@@ -55,19 +65,19 @@ void PausableLoop::present() {
 
 void PausableLoop::pause() {
   paused_ = true;
-  if (game_.clock) game_.clock->pause(host_.nowUs());
-  drawPauseScreen(canvas_);
+  if (clock_) clock_->pause(host_.nowUs());
+  game_.drawPaused(canvas_);
 }
 
 void PausableLoop::resume() {
   paused_ = false;
-  if (game_.clock) game_.clock->resume(host_.nowUs());
+  if (clock_) clock_->resume(host_.nowUs());
   step_.restart();  // the paused stretch is not caught up
 }
 
 void PausableLoop::whilePaused() {
   host_.waitForEvents(kPausedShowMs);
-  const LoopRequests requests = host_.handleEvents();
+  const LoopRequests requests = lookAtEvents();
   if (requests.close) {
     ended_ = true;
   } else if (requests.pause) {

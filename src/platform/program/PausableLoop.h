@@ -1,20 +1,18 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 
+#include "FrameLog.h"
 #include "timing/FixedStep.h"
 
-class FrameLog;
 class PausableClock;
 class RasterCanvas;
-class World;
 
 // What the window's events since the last look ask of the loop.
 struct LoopRequests {
   bool close = false;        // the close box, or Escape where it ends the program
   bool pause = false;        // pause or resume
-  bool toggleSound = false;  // M: sound off or on again (the host carries it out)
+  bool toggleSound = false;  // M: sound off or on again
 };
 
 // What a program's window supplies to the loop: its steady clock, its waits, its events and its
@@ -28,34 +26,36 @@ class LoopHost {
   virtual LoopRequests handleEvents() = 0;           // the events since the last look
   virtual bool hasFocus() = 0;                       // the window is in front
   virtual void present(const RasterCanvas& canvas) = 0;
-  // After each update of a game or a replay: e.g. its sound cues heard, a notice drawn.
-  virtual void afterUpdate(const World&, RasterCanvas&) {}
 };
 
-// What one run plays: a game, or a recorded game shown back.
-struct LoopGame {
-  std::function<void()> update;        // one game update, drawn into the canvas
-  std::function<bool()> over;          // the program ends after this update
-  std::function<bool()> fightRunning;  // empty: never pauses (a replay)
-  PausableClock* clock = nullptr;      // the game's clock, stopped while paused
-};
-
-struct LoopLogs {
-  FrameLog* updates = nullptr;   // one line per game update
-  FrameLog* presents = nullptr;  // one line per present
+// What one run of the loop plays, an update at a time: a game, or a recorded game shown back.
+class LoopGame {
+ public:
+  virtual ~LoopGame() = default;
+  // One update drawn into the canvas; `inFront`: the window has the focus.
+  virtual void update(RasterCanvas& canvas, bool inFront) = 0;
+  // The program ends after this update.
+  virtual bool over() const = 0;
+  // A pause would take effect now: a fight is running.
+  virtual bool pausable() const = 0;
+  // M: sound off or on again.
+  virtual void toggleSound() = 0;
+  // The paused picture, over the last one.
+  virtual void drawPaused(RasterCanvas& canvas) = 0;
 };
 
 // The fixed step around the game: the updates due on the steady clock (each after a look at the
 // events), then one present of the latest picture. While paused no update runs, the game's clock
-// stands still and the last picture stays, dimmed, with the pause screen over it; on resuming, the
-// paused stretch is not caught up.
+// (when given) stands still and the last picture stays, dimmed, with the pause screen over it; on
+// resuming, the paused stretch is not caught up.
 class PausableLoop {
  public:
-  PausableLoop(LoopHost& host, RasterCanvas& canvas, const LoopGame& game, const LoopLogs& logs,
-               int maxStepsPerPresent = FixedStep::kMaxStepsPerPresent);
+  PausableLoop(LoopHost& host, RasterCanvas& canvas, LoopGame& game, PausableClock* clock,
+               const LoopLogs& logs, int maxStepsPerPresent = FixedStep::kMaxStepsPerPresent);
   void run();
 
  private:
+  LoopRequests lookAtEvents();
   void runUpdate();
   void present();
   void pause();
@@ -64,8 +64,9 @@ class PausableLoop {
 
   LoopHost& host_;
   RasterCanvas& canvas_;
-  const LoopGame& game_;
-  const LoopLogs& logs_;
+  LoopGame& game_;
+  PausableClock* clock_;
+  LoopLogs logs_;
   FixedStep step_;
   bool paused_ = false;
   bool ended_ = false;

@@ -14,3 +14,12 @@ void FrameLog::record(std::int64_t startUs, std::int64_t finishUs) {
   std::fprintf(file_, "%lld %lld\n", static_cast<long long>(startUs),
                static_cast<long long>(finishUs - startUs));
 }
+
+LogFiles::LogFiles(const std::string& updatesPath, const std::string& presentsPath) {
+  if (!updatesPath.empty()) updates_.emplace(updatesPath);
+  if (!presentsPath.empty()) presents_.emplace(presentsPath);
+}
+
+LoopLogs LogFiles::loop() {
+  return {updates_ ? &*updates_ : nullptr, presents_ ? &*presents_ : nullptr};
+}
