@@ -1,8 +1,8 @@
 #include "PlayLoop.h"
 
 #include "GameFrame.h"
-#include "shell/Session.h"
 #include "replay/ReplayPlayer.h"
+#include "shell/Session.h"
 #include "timing/PausableClock.h"
 
 void playInLoop(Session& session, LoopHost& host, RasterCanvas& canvas, const LoopLogs& logs,

@@ -6,10 +6,10 @@ class ReplayPlayer;
 class Session;
 class SoundOutput;
 
-// Plays the session's game in the pausable loop until the window's close box or the title's "Quit", then
-// writes the highscores. The game's clock is wall time that stands still while a fight is paused;
-// frames go on while the window is in the background, the controls then reading as released.
-// With `sound`, each update's cues are heard and M turns the sound off and on.
+// Plays the session's game in the pausable loop until the window's close box or the title's "Quit",
+// then writes the highscores. The game's clock is wall time that stands still while a fight is
+// paused; frames go on while the window is in the background, the controls then reading as
+// released. With `sound`, each update's cues are heard and M turns the sound off and on.
 void playInLoop(Session& session, LoopHost& host, RasterCanvas& canvas, const LoopLogs& logs,
                 SoundOutput* sound, int maxStepsPerPresent = FixedStep::kMaxStepsPerPresent);
 

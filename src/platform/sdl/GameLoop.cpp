@@ -40,8 +40,8 @@ int maxStepsPerPresent(const LoopOptions& options) {
 
 }  // namespace
 
-void runFrames(Session& session, GameWindow& window, RasterCanvas& canvas, const LoopOptions& options,
-               SdlControlSource* controls, SoundOutput* sound) {
+void runFrames(Session& session, GameWindow& window, RasterCanvas& canvas,
+               const LoopOptions& options, SdlControlSource* controls, SoundOutput* sound) {
   SdlLoopHost host(window, controls, false);
   playInLoop(session, host, canvas, options.logs, sound, maxStepsPerPresent(options));
 }

@@ -22,8 +22,9 @@ struct LoopOptions {
 // minimised; the controls then read as released. P, Escape or a controller's Back button pause a
 // fight and resume it: no update runs, the game's clock stands still and the picture stays, dimmed.
 // With `sound`, each update's cues are heard and M turns the sound off and on.
-void runFrames(Session& session, GameWindow& window, RasterCanvas& canvas, const LoopOptions& options,
-               SdlControlSource* controls = nullptr, SoundOutput* sound = nullptr);
+void runFrames(Session& session, GameWindow& window, RasterCanvas& canvas,
+               const LoopOptions& options, SdlControlSource* controls = nullptr,
+               SoundOutput* sound = nullptr);
 
 // Shows a recorded game at the game's own pace with a "REPLAY" mark, until its last frame, the
 // close box or Escape. Records nothing and writes no highscores. False when the game played back

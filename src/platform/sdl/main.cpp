@@ -14,8 +14,8 @@
 #include "SdlSound.h"
 #include "SdlSystem.h"
 #include "game/PlayField.h"
-#include "shell/Session.h"
 #include "replay/ReplayPlayer.h"
+#include "shell/Session.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include "Page.h"
 #include "TableCheck.h"
 #include "game/GameScene.h"
-#include "shell/Session.h"
 #include "player/PlayerSprite.h"
 #include "replay/ReplayStore.h"
+#include "shell/Session.h"
 
 namespace {
 

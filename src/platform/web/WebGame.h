@@ -18,7 +18,6 @@
 #include "timing/FixedStep.h"
 #include "timing/PausableClock.h"
 
-
 // The browser program: one World, its RasterCanvas and the page's controls, run at 100 updates per
 // second of wall time from the page's animation frames, the latest picture shown on the page. A
 // fight can be paused: no update runs, the game's clock stands still and the picture stays, dimmed.

@@ -20,8 +20,8 @@
 
 namespace {
 
-int runScaledWindow(HINSTANCE instance, int showCommand, const WinOptions& options, Session& session,
-                    LogFiles& logs) {
+int runScaledWindow(HINSTANCE instance, int showCommand, const WinOptions& options,
+                    Session& session, LogFiles& logs) {
   ScaledWindow window(instance, kFieldWidth, kFieldHeight, options.scale, showCommand);
   if (options.fullscreen) window.toggleFullscreen();
   RasterCanvas canvas(kFieldWidth, kFieldHeight);
