@@ -6,7 +6,9 @@ of its own folder and of folders in a lower layer. Every include that breaks the
 with the two files it joins, and the check fails. A folder of src/core missing from the table fails
 too, so a new folder gets its place in the order before it gets code.
 
-Usage: scripts/check-layers.py [ROOT]   (ROOT: the repository, by default this script's parent)
+Usage: scripts/check-layers.py [--cycles] [ROOT]   (ROOT: the repository, by default this script's
+parent). --cycles prints instead the include cycles between modules of src/core (a header and its
+source counted as one module), largest first.
 """
 import pathlib
 import re
@@ -51,9 +53,62 @@ def violations(core, layers):
     return found
 
 
+def module_cycles(core):
+    """The strongly connected groups of more than one module, largest first."""
+    modules = {p.relative_to(core).with_suffix("").as_posix() for p in core.rglob("*.[hc]*")}
+    edges = {m: set() for m in modules}
+    for path in core.rglob("*"):
+        if path.suffix not in (".h", ".cpp"):
+            continue
+        here = path.relative_to(core).with_suffix("").as_posix()
+        for line in path.read_text(encoding="utf-8").splitlines():
+            match = INCLUDE.match(line)
+            target = match and pathlib.PurePosixPath(match.group(1)).with_suffix("").as_posix()
+            if target in modules and target != here:
+                edges[here].add(target)
+    index, low, stack, on_stack, groups = {}, {}, [], set(), []
+
+    def visit(node):  # Tarjan's algorithm
+        index[node] = low[node] = len(index)
+        stack.append(node)
+        on_stack.add(node)
+        for nxt in sorted(edges[node]):
+            if nxt not in index:
+                visit(nxt)
+                low[node] = min(low[node], low[nxt])
+            elif nxt in on_stack:
+                low[node] = min(low[node], index[nxt])
+        if low[node] == index[node]:
+            group = []
+            while True:
+                member = stack.pop()
+                on_stack.discard(member)
+                group.append(member)
+                if member == node:
+                    break
+            if len(group) > 1:
+                groups.append(sorted(group))
+
+    sys.setrecursionlimit(10000)
+    for node in sorted(modules):
+        if node not in index:
+            visit(node)
+    return sorted(groups, key=len, reverse=True)
+
+
 def main():
-    root = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else pathlib.Path(__file__).parent.parent)
+    args = sys.argv[1:]
+    cycles = "--cycles" in args
+    args = [a for a in args if a != "--cycles"]
+    root = pathlib.Path(args[0] if args else pathlib.Path(__file__).parent.parent)
     core = root / "src" / "core"
+    if cycles:
+        groups = module_cycles(core)
+        for group in groups:
+            print(f"{len(group)} modules: {' '.join(group)}")
+        if not groups:
+            print("no include cycle between modules of src/core")
+        return 0
     layers = read_layers(root / "docs" / "architecture.md")
     if not layers:
         print("check-layers: no layer table under '## Layers' in docs/architecture.md")
