@@ -11,7 +11,7 @@ std::array<std::int64_t, kSoundCueCount> FrameCues::neverHeard() {
 
 int FrameCues::quietFrames(SoundCue cue) {
   switch (cue) {
-    case SoundCue::laser: return 6;  // every other shot: light over a long fight
+    case SoundCue::laser: return 6;  // every third shot: light over a long fight
     case SoundCue::bossHit: return 5;
     case SoundCue::blastSmall: return 4;
     case SoundCue::bossBlast: return 3;
