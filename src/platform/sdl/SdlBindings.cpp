@@ -36,7 +36,8 @@ SdlBindings sdlBindings(const Settings::Controls& controls, const Settings::Game
   bindings.bomb = sdlButtonNamed(gamepad.bomb);
   bindings.leave = sdlButtonNamed(gamepad.leave);
   bindings.pauseButton = sdlButtonNamed(gamepad.pause);
-  const double deadzone = std::clamp(gamepad.deadzone, 0.0, 1.0);
+  // Never quite zero: a centred stick must not hold both directions.
+  const double deadzone = std::clamp(gamepad.deadzone, 0.01, 1.0);
   bindings.stickPushed = static_cast<int>(std::lround(deadzone * 32768.0));
   return bindings;
 }
