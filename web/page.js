@@ -29,6 +29,8 @@ window.kelvaron = {
   // 'not started' until the first key, touch or click, then the AudioContext's state.
   audioState() { return Module.audio ? Module.audio.state : 'not started'; },
   togglePause() { Module._kelvaron_toggle_pause(); },
+  // New key bindings, "control=Name[,Name]" pairs ("fire=J;pause=Q,Escape"); false when refused.
+  bindKeys(text) { return Module.ccall('kelvaron_bind_keys', 'number', ['string'], [text]) === 1; },
   framesShown() { return (Module.screen && Module.screen.framesShown) || 0; },
   firstFrameAt() { return Module.screen && Module.screen.firstFrameAt; },
   // 'title', 'fight', 'result' or 'replay'.

@@ -54,7 +54,7 @@ TEST(FrameLoop, RunsWithoutTheFocusWithControlsReleasedAndSavesTheTableAtTheClos
   EXPECT_EQ(readFile(world.highscoreFile), "7000,2,1700000000\n500,1,1600000000\n");
 }
 
-TEST(FrameLoop, PausesOnPOrEscapeOrAControllersBackButton) {
+TEST(FrameLoop, PausesOnTheBoundKeysOrTheControllersPauseButton) {
   const auto key = [](SDL_Keycode code, Uint8 repeat = 0) {
     SDL_Event event{};
     event.type = SDL_KEYDOWN;
@@ -70,20 +70,30 @@ TEST(FrameLoop, PausesOnPOrEscapeOrAControllersBackButton) {
   };
   SDL_Event released = key(SDLK_p);
   released.type = SDL_KEYUP;
+  const SdlBindings today = sdlBindings({}, {});
+  Settings::Controls controls;
+  controls.pause = {"F5", "Q"};
+  Settings::Gamepad gamepad;
+  gamepad.pause = "Start";
+  gamepad.leave = "Back";
+  const SdlBindings rebound = sdlBindings(controls, gamepad);
   const struct {
     SDL_Event event;
-    bool pauses;
+    bool pausesToday, pausesRebound;
   } cases[] = {
-      {key(SDLK_p), true},
-      {key(SDLK_ESCAPE), true},
-      {key(SDLK_p, 1), false},  // held: the repeats must not toggle it back and forth
-      {released, false},
-      {key(SDLK_SPACE), false},
-      {button(SDL_CONTROLLERBUTTONDOWN, SDL_CONTROLLER_BUTTON_BACK), true},
-      {button(SDL_CONTROLLERBUTTONUP, SDL_CONTROLLER_BUTTON_BACK), false},
-      {button(SDL_CONTROLLERBUTTONDOWN, SDL_CONTROLLER_BUTTON_START), false},  // Space's button
+      {key(SDLK_p), true, false},
+      {key(SDLK_ESCAPE), true, false},
+      {key(SDLK_p, 1), false, false},  // held: the repeats must not toggle it back and forth
+      {released, false, false},
+      {key(SDLK_SPACE), false, false},
+      {key(SDLK_q), false, true},
+      {key(SDLK_F5), false, true},
+      {button(SDL_CONTROLLERBUTTONDOWN, SDL_CONTROLLER_BUTTON_BACK), true, false},
+      {button(SDL_CONTROLLERBUTTONUP, SDL_CONTROLLER_BUTTON_BACK), false, false},
+      {button(SDL_CONTROLLERBUTTONDOWN, SDL_CONTROLLER_BUTTON_START), false, true},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(pausePressed(c.event), c.pauses) << "case " << &c - cases;
+    EXPECT_EQ(pausePressed(c.event, today), c.pausesToday) << "case " << &c - cases;
+    EXPECT_EQ(pausePressed(c.event, rebound), c.pausesRebound) << "case " << &c - cases;
   }
 }

@@ -32,32 +32,45 @@ SDL_Event deviceEvent(Uint32 type, Sint32 which) {
 
 }  // namespace
 
-TEST(Gamepad, StickAndPadMoveAFiresBBombsStartIsSpace) {
-  struct Case {
+TEST(Gamepad, StickAndPadMoveTheBoundButtonsFireBombAndLeave) {
+  const SdlBindings standard = sdlBindings({}, {});
+  Settings::Gamepad rebound;
+  rebound.fire = "Right Shoulder";
+  rebound.bomb = "x";
+  rebound.deadzone = 0.25;
+  const SdlBindings moved = sdlBindings({}, rebound);
+  const auto reading = [](std::int16_t x, std::int16_t y,
+                          std::initializer_list<SDL_GameControllerButton> buttons) {
+    PadReading pad{x, y};
+    for (auto button : buttons) pad.press(button);
+    return pad;
+  };
+  const struct {
     PadReading pad;
+    const SdlBindings& bindings;
     std::vector<Key> held;
+  } cases[] = {
+      {PadReading{}, standard, {}},
+      {reading(-20000, -32768, {}), standard, {Key::Up, Key::Left}},
+      {reading(16383, -16383, {}), standard, {}},  // inside half-way
+      {reading(16383, -16383, {}), moved, {Key::Up, Key::Right}},
+      {reading(0, 0,
+               {SDL_CONTROLLER_BUTTON_DPAD_DOWN, SDL_CONTROLLER_BUTTON_DPAD_RIGHT,
+                SDL_CONTROLLER_BUTTON_A, SDL_CONTROLLER_BUTTON_B, SDL_CONTROLLER_BUTTON_START}),
+       standard,
+       {Key::Down, Key::Right, Key::Z, Key::X, Key::Space}},
+      {reading(0, 0, {SDL_CONTROLLER_BUTTON_A, SDL_CONTROLLER_BUTTON_B}), moved, {}},
+      {reading(0, 0, {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, SDL_CONTROLLER_BUTTON_X}),
+       moved,
+       {Key::Z, Key::X}},
   };
-  PadReading stickLeftUp;
-  stickLeftUp.leftX = -20000;
-  stickLeftUp.leftY = -32768;
-  PadReading stickNearCentre;
-  stickNearCentre.leftX = 16383;
-  stickNearCentre.leftY = -16383;
-  PadReading buttons;
-  buttons.down = buttons.right = buttons.a = buttons.b = buttons.start = true;
-  const Case cases[] = {
-      {PadReading{}, {}},
-      {stickLeftUp, {Key::Up, Key::Left}},
-      {stickNearCentre, {}},
-      {buttons, {Key::Down, Key::Right, Key::Z, Key::X, Key::Space}},
-  };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     std::vector<Key> held;
     for (Key key :
          {Key::Up, Key::Down, Key::Left, Key::Right, Key::Z, Key::X, Key::Shift, Key::Space}) {
-      if (padHolds(c.pad, key)) held.push_back(key);
+      if (padHolds(c.pad, key, c.bindings)) held.push_back(key);
     }
-    EXPECT_EQ(held, c.held);
+    EXPECT_EQ(held, c.held) << "case " << &c - cases;
   }
 }
 
@@ -65,14 +78,14 @@ TEST(Gamepad, StickAndPadMoveAFiresBBombsStartIsSpace) {
 // changes nothing, and the next one plugged in takes over.
 TEST(Gamepad, FirstPluggedInIsUsedAndUnpluggingReleasesItsControls) {
   FakePads pads;
-  pads.readings[0].a = true;
-  pads.readings[1].b = true;
+  pads.readings[0].press(SDL_CONTROLLER_BUTTON_A);
+  pads.readings[1].press(SDL_CONTROLLER_BUTTON_B);
   GamepadSlot slot(pads);
   EXPECT_FALSE(slot.read());
   slot.handle(deviceEvent(SDL_CONTROLLERDEVICEADDED, 0));
   slot.handle(deviceEvent(SDL_CONTROLLERDEVICEADDED, 1));
   ASSERT_TRUE(slot.read());
-  EXPECT_TRUE(slot.read()->a);
+  EXPECT_TRUE(slot.read()->held(SDL_CONTROLLER_BUTTON_A));
   slot.handle(deviceEvent(SDL_CONTROLLERDEVICEREMOVED, 101));  // not the one in use
   ASSERT_TRUE(slot.read());
   slot.handle(deviceEvent(SDL_CONTROLLERDEVICEREMOVED, 100));
@@ -80,5 +93,5 @@ TEST(Gamepad, FirstPluggedInIsUsedAndUnpluggingReleasesItsControls) {
   EXPECT_TRUE(pads.opened.empty());
   slot.handle(deviceEvent(SDL_CONTROLLERDEVICEADDED, 1));
   ASSERT_TRUE(slot.read());
-  EXPECT_TRUE(slot.read()->b);
+  EXPECT_TRUE(slot.read()->held(SDL_CONTROLLER_BUTTON_B));
 }

@@ -16,7 +16,7 @@ class SdlJoystickSource : public ::testing::Test {
     device_ = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 3, 6, 0);
     stick_ = SDL_JoystickOpen(device_);
     ASSERT_NE(stick_, nullptr) << SDL_GetError();
-    source_.emplace();
+    source_.emplace(sdlBindings({}, {}));
   }
   void TearDown() override {
     source_.reset();

@@ -4,7 +4,8 @@
 # close box, SIGTERM, a stopped-and-resumed process and a start without a display; every way out
 # must leave highscores.csv saved. A large window keeps 100 updates a second. A game paused for two
 # seconds runs no update meanwhile and, closed midway, leaves a replay that kelvaron-sim verifies
-# and that `kelvaron --replay` shows to its end, or until Escape.
+# and that `kelvaron --replay` shows to its end, or until Escape. With fire bound to J, J starts a
+# game.
 # Usage: window-test.sh PATH-TO-kelvaron PATH-TO-kelvaron-wm-close [PATH-TO-kelvaron-sim]
 # Exit status: 0 passed, 1 failed, 77 skipped (Xvfb, xdotool or ImageMagick missing).
 set -uo pipefail
@@ -293,6 +294,34 @@ if [[ -n "$replay" ]]; then
   press Escape
   await_exit 1  # well before the replay's own end, 3 seconds in
   expect_clean_exit "$view" "replay ended with Escape" "$status"
+fi
+
+# --- 6b. Fire bound to J: Z no longer chooses on the title, J starts a game, and the game's replay
+# (the controls, whatever keys drove them) verifies. ---
+dir=$(new_scratch bound)
+KELVARON_BINDINGS="fire=J" start_game "$dir"
+window=$(game_window)
+xdotool windowfocus --sync "$window"
+sleep 0.2
+press z
+import -window "$window" "$work/bound-z.png"
+press j
+xdotool keydown j
+sleep 0.5
+xdotool keyup j
+import -window "$window" "$work/bound-j.png"
+"$wm_close" "$window"
+await_exit 5
+expect_clean_exit "$dir" "fire bound to J" "$status"
+expect_at_least "Z bound to nothing: still the title's menu" \
+  "$(pixels_of "$work/bound-z.png" 00FF00 86x3+95+195)" 60
+menu_left=$(pixels_of "$work/bound-j.png" 00FF00 86x3+95+195)
+if ((menu_left < 20)); then pass "J started a game"; else fail "J did not start a game: the menu frame is still there ($menu_left)"; fi
+replay=$(ls "$dir"/replays/*.kvr 2>/dev/null | head -n1)
+if [[ -n "$replay" && -n "$sim" ]]; then
+  if verdict=$("$sim" --replay "$replay" 2>&1); then pass "rebound keys: $verdict"; else fail "$verdict"; fi
+elif [[ -z "$replay" ]]; then
+  fail "no replay of the game started with J"
 fi
 
 # --- 7. --help, and a bad option: status 2 before any window opens. ---

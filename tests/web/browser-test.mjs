@@ -291,6 +291,24 @@ test('P and Escape pause a fight and resume it, and a hidden page pauses it by i
   assert.equal(await paused(), false);
 });
 
+test('with fire bound to J, Z no longer chooses and J starts a game', async () => {
+  await page.reload();
+  await waitForTitle(page);
+  assert.equal(await page.evaluate(() => kelvaron.bindKeys('fire=J;pause=Q')), true);
+  const holdOver = async (code) => {
+    await page.keyboard.down(code);
+    const from = await page.evaluate(() => kelvaron.updates());
+    await page.waitForFunction((n) => kelvaron.updates() > n + 5, {}, from);
+    await page.keyboard.up(code);
+  };
+  await holdOver('KeyZ');
+  assert.equal(await page.evaluate(() => kelvaron.screen()), 'title');
+  await holdOver('KeyJ');
+  assert.equal(await page.evaluate(() => kelvaron.screen()), 'fight');
+  await page.keyboard.press('KeyQ');
+  assert.equal(await page.evaluate(() => kelvaron.paused()), true);
+});
+
 test('the sound starts on the first key, and M turns it off and on, remembered', async () => {
   const soundKey = facts.storage.sound;
   await page.evaluate((key) => localStorage.removeItem(key), soundKey);

@@ -12,6 +12,7 @@
 #include "game/Random.h"
 #include "game/SceneSwitch.h"
 #include "graphics/Rect.h"
+#include "settings/Settings.h"
 #include "sound/FrameCues.h"
 #include "sprites/Arena.h"
 #include "sprites/SpriteList.h"
@@ -134,6 +135,9 @@ class World final : public Arena {
   std::filesystem::path highscoreFile = "highscores.csv";
   // Whether games are recorded into replays/ beside the highscore file (the programs turn it on).
   bool recordReplays = false;
+  // The keys the player bound, for the title to name them; none: today's keys. The program owns
+  // them and they outlive the World.
+  const Settings::Controls* controls = nullptr;
   // Who watches the game for its replay (the session's recorder), or nobody.
   PlayObserver* observer = nullptr;
   Random random;

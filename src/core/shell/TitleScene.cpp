@@ -5,6 +5,7 @@
 
 #include "game/World.h"
 #include "graphics/Canvas.h"
+#include "settings/KeyBindings.h"
 
 namespace {
 
@@ -62,7 +63,7 @@ void drawMenu(World& world, Canvas& canvas) {
     const TitleMenuRow row = titleMenuRow(entry);
     canvas.text(row.textX, row.textY, kEntryNames[entry], kRed);
   }
-  canvas.text(100, 400, "Use Arrow keys and Z key to select.", kGreen);
+  canvas.text(100, 400, menuHint(world.controls), kGreen);
 }
 
 void drawHighscores(World& world, Canvas& canvas) {

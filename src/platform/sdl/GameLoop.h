@@ -6,6 +6,7 @@ class GameWindow;
 class RasterCanvas;
 class ReplayPlayer;
 class SdlControlSource;
+struct SdlBindings;
 class SoundOutput;
 class Session;
 
@@ -15,13 +16,16 @@ struct LoopOptions {
   // second.
   bool vsync = true;
   LoopLogs logs;
+  // The keys that pause; none given: P and Escape, and the controller's Back.
+  const SdlBindings* bindings = nullptr;
 };
 
 // Runs the game at 100 updates per second of steady time until the window's close box or the
 // title's "Quit", then writes the highscores. Frames go on while the window is in the background or
-// minimised; the controls then read as released. P, Escape or a controller's Back button pause a
-// fight and resume it: no update runs, the game's clock stands still and the picture stays, dimmed.
-// With `sound`, each update's cues are heard and M turns the sound off and on.
+// minimised; the controls then read as released. The pause keys (P, Escape or a controller's Back
+// button unless bound otherwise) pause a fight and resume it: no update runs, the game's clock
+// stands still and the picture stays, dimmed. With `sound`, each update's cues are heard and M
+// turns the sound off and on.
 void runFrames(Session& session, GameWindow& window, RasterCanvas& canvas,
                const LoopOptions& options, SdlControlSource* controls = nullptr,
                SoundOutput* sound = nullptr);

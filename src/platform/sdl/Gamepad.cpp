@@ -2,9 +2,6 @@
 
 namespace {
 
-// Half-way out counts as pushed, like the joystick's thresholds.
-constexpr int kStickPushed = 16384;
-
 class SdlPadDevices final : public PadDevices {
  public:
   SDL_GameController* open(int deviceIndex) override {
@@ -15,34 +12,29 @@ class SdlPadDevices final : public PadDevices {
     return SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(pad));
   }
   PadReading read(SDL_GameController* pad) override {
-    const auto button = [pad](SDL_GameControllerButton b) {
-      return SDL_GameControllerGetButton(pad, b) != 0;
-    };
     PadReading reading;
     reading.leftX = SDL_GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_LEFTX);
     reading.leftY = SDL_GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_LEFTY);
-    reading.up = button(SDL_CONTROLLER_BUTTON_DPAD_UP);
-    reading.down = button(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
-    reading.left = button(SDL_CONTROLLER_BUTTON_DPAD_LEFT);
-    reading.right = button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
-    reading.a = button(SDL_CONTROLLER_BUTTON_A);
-    reading.b = button(SDL_CONTROLLER_BUTTON_B);
-    reading.start = button(SDL_CONTROLLER_BUTTON_START);
+    for (int b = 0; b < SDL_CONTROLLER_BUTTON_MAX; ++b) {
+      const auto button = static_cast<SDL_GameControllerButton>(b);
+      if (SDL_GameControllerGetButton(pad, button)) reading.press(button);
+    }
     return reading;
   }
 };
 
 }  // namespace
 
-bool padHolds(const PadReading& pad, Key key) {
+bool padHolds(const PadReading& pad, Key key, const SdlBindings& bindings) {
+  const int pushed = bindings.stickPushed;
   switch (key) {
-    case Key::Up: return pad.up || pad.leftY <= -kStickPushed;
-    case Key::Down: return pad.down || pad.leftY >= kStickPushed;
-    case Key::Left: return pad.left || pad.leftX <= -kStickPushed;
-    case Key::Right: return pad.right || pad.leftX >= kStickPushed;
-    case Key::Z: return pad.a;
-    case Key::X: return pad.b;
-    case Key::Space: return pad.start;
+    case Key::Up: return pad.held(SDL_CONTROLLER_BUTTON_DPAD_UP) || pad.leftY <= -pushed;
+    case Key::Down: return pad.held(SDL_CONTROLLER_BUTTON_DPAD_DOWN) || pad.leftY >= pushed;
+    case Key::Left: return pad.held(SDL_CONTROLLER_BUTTON_DPAD_LEFT) || pad.leftX <= -pushed;
+    case Key::Right: return pad.held(SDL_CONTROLLER_BUTTON_DPAD_RIGHT) || pad.leftX >= pushed;
+    case Key::Z: return pad.held(bindings.fire);
+    case Key::X: return pad.held(bindings.bomb);
+    case Key::Space: return pad.held(bindings.leave);
     case Key::Shift: return false;
   }
   return false;

@@ -5,18 +5,24 @@
 #include <cstdint>
 #include <optional>
 
+#include "SdlBindings.h"
 #include "controls/ControlSource.h"
 
 // One reading of a game controller, in SDL's standard layout.
 struct PadReading {
   std::int16_t leftX = 0;
   std::int16_t leftY = 0;
-  bool up = false, down = false, left = false, right = false;
-  bool a = false, b = false, start = false;
+  std::uint32_t buttons = 0;  // bit b: SDL_GameControllerButton b held
+
+  bool held(SDL_GameControllerButton button) const {
+    return button >= 0 && button < 32 && (buttons >> button & 1u) != 0;
+  }
+  void press(SDL_GameControllerButton button) { buttons |= 1u << button; }
 };
 
-// A controller as one more keyboard: left stick and d-pad move, A fires, B bombs, Start is Space.
-bool padHolds(const PadReading& pad, Key key);
+// A controller as one more keyboard: the left stick past the dead zone and the d-pad move, and the
+// bound buttons fire, bomb and leave a result screen (A, B and Start unless bound otherwise).
+bool padHolds(const PadReading& pad, Key key, const SdlBindings& bindings);
 
 // What the slot needs of SDL's game controller functions, so tests can stand in for a device.
 class PadDevices {

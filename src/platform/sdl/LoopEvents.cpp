@@ -18,20 +18,19 @@ bool escapePressed(const SDL_Event& event) {
 
 }  // namespace
 
-bool pausePressed(const SDL_Event& event) {
-  if (event.type == SDL_CONTROLLERBUTTONDOWN) {
-    return event.cbutton.button == SDL_CONTROLLER_BUTTON_BACK;
-  }
+bool pausePressed(const SDL_Event& event, const SdlBindings& bindings) {
+  if (event.type == SDL_CONTROLLERBUTTONDOWN) return event.cbutton.button == bindings.pauseButton;
   if (event.type != SDL_KEYDOWN || event.key.repeat) return false;
-  // P follows the keyboard layout, as the game's letter keys do.
-  return event.key.keysym.sym == SDLK_p || event.key.keysym.sym == SDLK_ESCAPE;
+  // The key's code follows the keyboard layout, as the game's bound keys do.
+  return bindings.pauses(event.key.keysym.sym);
 }
 
 bool soundKeyPressed(const SDL_Event& event) {
   return event.type == SDL_KEYDOWN && !event.key.repeat && event.key.keysym.sym == SDLK_m;
 }
 
-LoopRequests handleEvents(GameWindow& window, SdlControlSource* controls, bool escapeCloses) {
+LoopRequests handleEvents(GameWindow& window, SdlControlSource* controls, bool escapeCloses,
+                          const SdlBindings& bindings) {
   LoopRequests requests;
   SDL_Event event;
   while (SDL_PollEvent(&event)) {
@@ -43,7 +42,7 @@ LoopRequests handleEvents(GameWindow& window, SdlControlSource* controls, bool e
     if (controls) controls->handle(event);
     if (escapeCloses && escapePressed(event)) requests.close = true;
     // Two presses before one look cancel out, as they would one update apart.
-    if (pausePressed(event)) requests.pause = !requests.pause;
+    if (pausePressed(event, bindings)) requests.pause = !requests.pause;
     if (soundKeyPressed(event)) requests.toggleSound = !requests.toggleSound;
   }
   return requests;

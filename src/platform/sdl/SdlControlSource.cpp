@@ -1,5 +1,8 @@
 #include "SdlControlSource.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 constexpr int kButtonsRead = 4;
@@ -10,9 +13,12 @@ bool scancodeHeld(SDL_Scancode code) {
   return code > SDL_SCANCODE_UNKNOWN && code < count && state[code] != 0;
 }
 
-// The letter keys follow the keyboard layout, like the game's virtual-key codes: Z fires wherever
-// the key labelled Z sits.
-bool letterHeld(SDL_Keycode letter) { return scancodeHeld(SDL_GetScancodeFromKey(letter)); }
+// Keys are bound by their labels: the key that carries "Z" in the player's layout fires, wherever
+// it sits. Asked at every look, as the layout may change while the game runs.
+bool anyHeld(const std::vector<SDL_Keycode>& keys) {
+  return std::any_of(keys.begin(), keys.end(),
+                     [](SDL_Keycode key) { return scancodeHeld(SDL_GetScancodeFromKey(key)); });
+}
 
 unsigned axisOrCentre(SDL_Joystick* joystick, int axis) {
   if (axis >= SDL_JoystickNumAxes(joystick)) return JoystickReading{}.x;
@@ -21,7 +27,7 @@ unsigned axisOrCentre(SDL_Joystick* joystick, int axis) {
 
 }  // namespace
 
-SdlControlSource::SdlControlSource() {
+SdlControlSource::SdlControlSource(SdlBindings bindings) : bindings_(std::move(bindings)) {
   const int count = SDL_NumJoysticks();
   for (int device = 0; device < count; ++device) {
     if (SDL_Joystick* joystick = SDL_JoystickOpen(device)) joysticks_.push_back(joystick);
@@ -35,21 +41,11 @@ SdlControlSource::~SdlControlSource() {
 bool SdlControlSource::keyHeld(Key key) const {
   if (keyboardHeld(key)) return true;
   const std::optional<PadReading> pad = pad_.read();
-  return pad && padHolds(*pad, key);
+  return pad && padHolds(*pad, key, bindings_);
 }
 
 bool SdlControlSource::keyboardHeld(Key key) const {
-  switch (key) {
-    case Key::Up: return scancodeHeld(SDL_SCANCODE_UP);
-    case Key::Down: return scancodeHeld(SDL_SCANCODE_DOWN);
-    case Key::Left: return scancodeHeld(SDL_SCANCODE_LEFT);
-    case Key::Right: return scancodeHeld(SDL_SCANCODE_RIGHT);
-    case Key::Z: return letterHeld(SDLK_z);
-    case Key::X: return letterHeld(SDLK_x);
-    case Key::Shift: return scancodeHeld(SDL_SCANCODE_LSHIFT) || scancodeHeld(SDL_SCANCODE_RSHIFT);
-    case Key::Space: return scancodeHeld(SDL_SCANCODE_SPACE);
-  }
-  return false;
+  return anyHeld(bindings_.keys[static_cast<std::size_t>(key)]);
 }
 
 int SdlControlSource::joystickDeviceCount() const { return SDL_NumJoysticks(); }

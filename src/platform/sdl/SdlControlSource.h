@@ -6,15 +6,16 @@
 #include <vector>
 
 #include "Gamepad.h"
+#include "SdlBindings.h"
 #include "controls/ControlSource.h"
 
 // Keyboard, joysticks and a game controller as SDL sees them. The joysticks present at start are
 // opened at construction (SDL's joystick subsystem must be running); one plugged in later is not
 // picked up, as the game chooses its joystick once. A game controller, plugged in before or after
-// start, acts as a second keyboard.
+// start, acts as a second keyboard. Keys and buttons answer as the player bound them.
 class SdlControlSource final : public ControlSource {
  public:
-  SdlControlSource();
+  explicit SdlControlSource(SdlBindings bindings);
   ~SdlControlSource() override;
   SdlControlSource(const SdlControlSource&) = delete;
   SdlControlSource& operator=(const SdlControlSource&) = delete;
@@ -30,6 +31,7 @@ class SdlControlSource final : public ControlSource {
  private:
   bool keyboardHeld(Key key) const;
 
+  SdlBindings bindings_;
   std::vector<SDL_Joystick*> joysticks_;
   GamepadSlot pad_;
 };

@@ -2,58 +2,55 @@
 
 #include <emscripten/html5.h>
 
+#include <algorithm>
 #include <cstring>
+#include <string>
+
+#include "WebKeyNames.h"
+#include "settings/KeyBindings.h"
 
 namespace {
 
-std::optional<Key> gameKey(std::string_view key) {
-  if (key == "ArrowUp") return Key::Up;
-  if (key == "ArrowDown") return Key::Down;
-  if (key == "ArrowLeft") return Key::Left;
-  if (key == "ArrowRight") return Key::Right;
-  // Letters follow the keyboard layout, as on the other programs; Shift gives the capital.
-  if (key == "z" || key == "Z") return Key::Z;
-  if (key == "x" || key == "X") return Key::X;
-  if (key == "Shift") return Key::Shift;
-  if (key == " ") return Key::Space;
-  return std::nullopt;
-}
-
-// Buttons of the standard gamepad mapping.
-enum StandardButton {
-  kA = 0,
-  kB = 1,
-  kX = 2,
-  kBack = 8,
-  kStart = 9,
-  kUp = 12,
-  kDown = 13,
-  kLeft = 14,
-  kRight = 15
-};
+// Buttons of the standard gamepad mapping that do not move with the bindings.
+enum StandardButton { kX = 2, kUp = 12, kDown = 13, kLeft = 14, kRight = 15 };
 constexpr unsigned kFarLow = 0;
 constexpr unsigned kFarHigh = 65535;
 
 bool pressed(const EmscriptenGamepadEvent& pad, int button) {
-  return button < pad.numButtons && pad.digitalButton[button];
+  return button >= 0 && button < pad.numButtons && pad.digitalButton[button];
 }
 
-JoystickReading readStandardGamepad(const EmscriptenGamepadEvent& pad) {
+bool isBound(const Settings::Gamepad& bound, int button) {
+  for (const std::string* name : {&bound.fire, &bound.bomb, &bound.leave, &bound.pause}) {
+    if (standardButtonNamed(*name) == button) return true;
+  }
+  return false;
+}
+
+// The stick scaled so that the dead zone's edge lands half-way, where the joystick's thresholds
+// are: unchanged with the usual half-way dead zone.
+double scaledAxis(double axis, double deadzone) {
+  return axis * 0.5 / std::clamp(deadzone, 0.01, 1.0);
+}
+
+JoystickReading readStandardGamepad(const EmscriptenGamepadEvent& pad,
+                                    const Settings::Gamepad& bound) {
   JoystickReading reading;
   if (pad.numAxes >= 2) {
-    reading.x = gamepadAxisPosition(pad.axis[0]);
-    reading.y = gamepadAxisPosition(pad.axis[1]);
+    reading.x = gamepadAxisPosition(scaledAxis(pad.axis[0], bound.deadzone));
+    reading.y = gamepadAxisPosition(scaledAxis(pad.axis[1], bound.deadzone));
   }
   // The d-pad pushes the stick all the way.
   if (pressed(pad, kLeft)) reading.x = kFarLow;
   if (pressed(pad, kRight)) reading.x = kFarHigh;
   if (pressed(pad, kUp)) reading.y = kFarLow;
   if (pressed(pad, kDown)) reading.y = kFarHigh;
-  // Buttons 1 to 4: fire, bomb, the unused third, and Start for leaving a result screen.
-  if (pressed(pad, kA)) reading.buttons |= 1u;
-  if (pressed(pad, kB)) reading.buttons |= 2u;
-  if (pressed(pad, kX)) reading.buttons |= 4u;
-  if (pressed(pad, kStart)) reading.buttons |= 8u;
+  // Buttons 1 to 4: fire, bomb, the unused third (X, when nothing else takes it), and leaving a
+  // result screen.
+  if (pressed(pad, standardButtonNamed(bound.fire))) reading.buttons |= 1u;
+  if (pressed(pad, standardButtonNamed(bound.bomb))) reading.buttons |= 2u;
+  if (!isBound(bound, kX) && pressed(pad, kX)) reading.buttons |= 4u;
+  if (pressed(pad, standardButtonNamed(bound.leave))) reading.buttons |= 8u;
   return reading;
 }
 
@@ -65,11 +62,32 @@ unsigned gamepadAxisPosition(double axis) {
   return static_cast<unsigned>((axis + 1.0) * 32767.5);
 }
 
-bool WebControlSource::keyChanged(std::string_view key, bool down) {
-  const std::optional<Key> game = gameKey(key);
-  if (!game) return false;
-  held_[static_cast<std::size_t>(*game)] = down;
-  return true;
+WebControlSource::WebControlSource(const Settings& settings)
+    : bindings_(settings.controls), gamepadBindings_(settings.gamepad) {}
+
+void WebControlSource::bind(const Settings::Controls& controls) {
+  bindings_ = controls;
+  held_.fill(false);
+}
+
+// Letters follow the keyboard layout, as on the other programs; Shift's capital is the same key.
+bool WebControlSource::keyChanged(std::string_view key, std::string_view code, bool down) {
+  const std::string name = webKeyName(key, code);
+  for (std::size_t control = 0; control < kKeys; ++control) {
+    const auto& names = bindings_.keys[control];
+    if (std::any_of(names.begin(), names.end(),
+                    [&name](const std::string& bound) { return sameKeyName(bound, name); })) {
+      held_[control] = down;
+      return true;
+    }
+  }
+  return false;
+}
+
+bool WebControlSource::pauses(std::string_view key, std::string_view code) const {
+  const std::string name = webKeyName(key, code);
+  return std::any_of(bindings_.pause.begin(), bindings_.pause.end(),
+                     [&name](const std::string& bound) { return sameKeyName(bound, name); });
 }
 
 void WebControlSource::sampleGamepads() {
@@ -82,8 +100,8 @@ void WebControlSource::sampleGamepads() {
       EmscriptenGamepadEvent pad;
       if (emscripten_get_gamepad_status(index, &pad) != EMSCRIPTEN_RESULT_SUCCESS) continue;
       if (!pad.connected || std::strcmp(pad.mapping, "standard") != 0) continue;
-      gamepad_ = readStandardGamepad(pad);
-      backHeld_ = pressed(pad, kBack);
+      gamepad_ = readStandardGamepad(pad, gamepadBindings_);
+      backHeld_ = pressed(pad, standardButtonNamed(gamepadBindings_.pause));
       break;
     }
   }

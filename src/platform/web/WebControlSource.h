@@ -6,6 +6,7 @@
 
 #include "TouchControls.h"
 #include "controls/ControlSource.h"
+#include "settings/Settings.h"
 
 // The page's keyboard, its touch overlay and the first standard-mapping gamepad, as the game's raw
 // controls.
@@ -13,12 +14,20 @@
 // Browsers report a gamepad only once a button on it is pressed, long after the game chose its
 // joystick at start. So joystick 0 always answers: centred with no button held while no gamepad is
 // there, the gamepad's stick, d-pad and buttons once one is. The game's thresholds then read it as
-// they read any joystick.
+// they read any joystick. Keys and buttons answer as the player bound them.
 class WebControlSource final : public ControlSource {
  public:
-  // Keyboard events of the page; true when the key is one of the game's (the page then does not
-  // scroll or click on it). `key` is the event's key value ("ArrowUp", "z", " ", "Shift").
-  bool keyChanged(std::string_view key, bool down);
+  explicit WebControlSource(const Settings& settings = {});
+  // New key bindings; every key counts as released.
+  void bind(const Settings::Controls& controls);
+  const Settings::Controls& bindings() const { return bindings_; }
+
+  // Keyboard events of the page; true when the key drives a control (the page then does not
+  // scroll or click on it). `key` and `code` are the event's ("ArrowUp", "z", " ", "Shift" with
+  // "ShiftLeft").
+  bool keyChanged(std::string_view key, std::string_view code, bool down);
+  // Whether the key is one of the pause keys.
+  bool pauses(std::string_view key, std::string_view code) const;
   // The page lost the focus: the key releases will not arrive, so every key counts as released.
   void releaseAllKeys() {
     held_.fill(false);
@@ -26,7 +35,8 @@ class WebControlSource final : public ControlSource {
   }
   // Reads the gamepads once per displayed frame, as browsers ask.
   void sampleGamepads();
-  // Whether the last sampling found the gamepad's Back (Select) button newly pressed.
+  // Whether the last sampling found the gamepad's pause button (Back unless bound otherwise)
+  // newly pressed.
   bool backPressed() const { return backPressed_; }
 
   TouchControls& touch() { return touch_; }
@@ -39,6 +49,8 @@ class WebControlSource final : public ControlSource {
 
  private:
   static constexpr std::size_t kKeys = 8;
+  Settings::Controls bindings_;
+  Settings::Gamepad gamepadBindings_;
   std::array<bool, kKeys> held_{};
   TouchControls touch_;
   JoystickReading gamepad_;

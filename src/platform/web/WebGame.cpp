@@ -28,8 +28,9 @@ std::int64_t steadyNowUs() {
 
 }  // namespace
 
-WebGame::WebGame()
+WebGame::WebGame(const Settings& settings)
     : canvas_(kWidth, kHeight),
+      controls_(settings),
       clock_(PausableClock::wallNowUs(), steadyNowUs()),
       rgba_(std::size_t{kWidth} * kHeight) {
   startWorld();
@@ -44,6 +45,7 @@ void WebGame::startWorld() {
   frame_.emplace(*session_, &sound_.output());
   world().rc = {0, 0, kWidth, kHeight};
   world().input.setSource(&controls_);
+  world().controls = &controls_.bindings();
   world().setClock(scriptClock_ ? static_cast<const Clock*>(&*scriptClock_) : &clock_);
   world().recordReplays = true;
   std::error_code ignored;

@@ -31,7 +31,7 @@ class WebGame {
   static constexpr int kWidth = kFieldWidth;
   static constexpr int kHeight = kFieldHeight;
 
-  WebGame();
+  explicit WebGame(const Settings& settings = {});
   ~WebGame();
 
   WebControlSource& controls() { return controls_; }

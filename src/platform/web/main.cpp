@@ -1,6 +1,6 @@
 // The browser program: the page's animation frames drive the game, its key, focus and gamepad
-// events feed the controls, P, Escape and a hidden page pause a fight; the functions below are what
-// the page's scripts call (its touch overlay, highscore files and replays among them).
+// events feed the controls, the pause keys and a hidden page pause a fight; the functions below are
+// what the page's scripts call (its touch overlay, highscore files and replays among them).
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
@@ -9,6 +9,8 @@
 
 #include "TableCheck.h"
 #include "WebGame.h"
+#include "settings/KeyBindings.h"
+#include "settings/Settings.h"
 #include "shell/TitleScene.h"
 
 namespace {
@@ -16,8 +18,7 @@ namespace {
 WebGame* game = nullptr;
 
 bool pauseKey(const EmscriptenKeyboardEvent& event) {
-  const std::string_view key = event.key;
-  return !event.repeat && (key == "p" || key == "P" || key == "Escape");
+  return !event.repeat && game->controls().pauses(event.key, event.code);
 }
 
 bool soundKey(const EmscriptenKeyboardEvent& event) {
@@ -27,16 +28,15 @@ bool soundKey(const EmscriptenKeyboardEvent& event) {
 
 EM_BOOL onKey(int eventType, const EmscriptenKeyboardEvent* event, void*) {
   const bool down = eventType == EMSCRIPTEN_EVENT_KEYDOWN;
-  if (down && pauseKey(*event)) {
-    if (game->replaying() && std::string_view(event->key) == "Escape") {
-      game->stopReplay();
-    } else {
-      game->togglePause();
-    }
+  // Escape always ends a replay shown, whatever the pause keys are.
+  if (down && !event->repeat && game->replaying() && std::string_view(event->key) == "Escape") {
+    game->stopReplay();
+  } else if (down && pauseKey(*event)) {
+    game->togglePause();
   }
   if (down && soundKey(*event)) game->toggleSound();
   // True keeps the browser from scrolling the page on the arrows and Space.
-  return game->controls().keyChanged(event->key, down);
+  return game->controls().keyChanged(event->key, event->code, down);
 }
 
 // Browsers stop a hidden page's frames; a fight does not go on unseen after that either.
@@ -102,6 +102,13 @@ EMSCRIPTEN_KEEPALIVE void kelvaron_touch_press(int mask, int frames) {
 }
 EMSCRIPTEN_KEEPALIVE void kelvaron_touch_clear() { game->controls().touch().clear(); }
 EMSCRIPTEN_KEEPALIVE void kelvaron_toggle_pause() { game->togglePause(); }
+// New key bindings as "control=Name[,Name]" pairs ("fire=J;pause=Q,Escape"); 0 when refused.
+EMSCRIPTEN_KEEPALIVE int kelvaron_bind_keys(const char* text) {
+  Settings::Controls controls = game->controls().bindings();
+  if (!applyBindingText(controls, text)) return 0;
+  game->controls().bind(controls);
+  return 1;
+}
 EMSCRIPTEN_KEEPALIVE int kelvaron_screen() { return game->screen(); }
 EMSCRIPTEN_KEEPALIVE int kelvaron_title_selected() { return game->titleSelected(); }
 // Where the title draws the frame round menu entry `entry`, in play-field pixels, through `box`
@@ -131,7 +138,8 @@ EMSCRIPTEN_KEEPALIVE int kelvaron_replaying() { return game->replaying() ? 1 : 0
 }  // extern "C"
 
 int main() {
-  static WebGame theGame;
+  static const Settings settings;  // what the player set: today's game until settings are stored
+  static WebGame theGame(settings);
   game = &theGame;
   const char* window = EMSCRIPTEN_EVENT_TARGET_WINDOW;
   emscripten_set_keydown_callback(window, nullptr, EM_FALSE, onKey);

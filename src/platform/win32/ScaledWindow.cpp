@@ -5,6 +5,7 @@
 
 #include "DpiSupport.h"
 #include "Letterbox.h"
+#include "Win32KeyNames.h"
 #include "WindowClass.h"
 
 namespace {
@@ -178,9 +179,11 @@ bool ScaledWindow::handleKey(UINT message, WPARAM key, LPARAM flags) {
     toggleFullscreen();
     return true;
   }
-  // P follows the keyboard layout, as the game's letter keys do. Two presses before one look
-  // cancel out, as they would one update apart.
-  if (message == WM_KEYDOWN && (key == 'P' || key == VK_ESCAPE)) {
+  // Letter keys follow the keyboard layout, as the game's bound keys do. Two presses before one
+  // look cancel out, as they would one update apart.
+  const int sided = sidedVirtualKey(key, flags);
+  if (message == WM_KEYDOWN &&
+      std::find(pauseKeys_.begin(), pauseKeys_.end(), sided) != pauseKeys_.end()) {
     requests_.pause = !requests_.pause;
     return true;
   }

@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 #include "PausableLoop.h"
 
@@ -29,6 +31,9 @@ class ScaledWindow {
   void present(const std::uint32_t* pixels);
 
   void toggleFullscreen();
+  // The virtual keys that pause and resume a fight (P and Escape until set; sided as
+  // sidedVirtualKey gives them).
+  void setPauseKeys(std::vector<int> keys) { pauseKeys_ = std::move(keys); }
   // Whether the window is in front: the game reads its controls only then.
   bool hasFocus() const { return GetForegroundWindow() == window_; }
   HWND handle() const { return window_; }
@@ -45,6 +50,7 @@ class ScaledWindow {
   BITMAPINFO picture_{};
   const std::uint32_t* pixels_ = nullptr;  // the last frame presented
   LoopRequests requests_;
+  std::vector<int> pauseKeys_ = {'P', VK_ESCAPE};
   bool fullscreen_ = false;
   WINDOWPLACEMENT windowed_{};  // where the window was before fullscreen
 };

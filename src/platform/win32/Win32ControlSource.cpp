@@ -4,22 +4,19 @@
 // mmsystem.h needs the types windows.h defines.
 #include <mmsystem.h>
 
-int virtualKeyOf(Key key) {
-  switch (key) {
-    case Key::Up: return VK_UP;
-    case Key::Down: return VK_DOWN;
-    case Key::Left: return VK_LEFT;
-    case Key::Right: return VK_RIGHT;
-    case Key::Z: return 'Z';
-    case Key::X: return 'X';
-    case Key::Shift: return VK_SHIFT;
-    case Key::Space: return VK_SPACE;
+#include "Win32KeyNames.h"
+
+Win32ControlSource::Win32ControlSource(const Settings::Controls& controls) {
+  for (std::size_t key = 0; key < virtualKeys_.size(); ++key) {
+    virtualKeys_[key] = virtualKeysNamed(controls.keys[key]);
   }
-  return 0;
 }
 
 bool Win32ControlSource::keyHeld(Key key) const {
-  return (static_cast<unsigned short>(GetKeyState(virtualKeyOf(key))) & 0x8000u) != 0;
+  for (const int virtualKey : virtualKeys_[static_cast<std::size_t>(key)]) {
+    if ((static_cast<unsigned short>(GetKeyState(virtualKey)) & 0x8000u) != 0) return true;
+  }
+  return false;
 }
 
 int Win32ControlSource::joystickDeviceCount() const { return static_cast<int>(joyGetNumDevs()); }
