@@ -28,6 +28,7 @@ window.kelvaron = {
   paused() { return Module._kelvaron_paused() != 0; },
   // 'not started' until the first key, touch or click, then the AudioContext's state.
   audioState() { return Module.audio ? Module.audio.state : 'not started'; },
+  soundOn() { return Module._kelvaron_sound_on() != 0; },
   togglePause() { Module._kelvaron_toggle_pause(); },
   framesShown() { return (Module.screen && Module.screen.framesShown) || 0; },
   firstFrameAt() { return Module.screen && Module.screen.firstFrameAt; },

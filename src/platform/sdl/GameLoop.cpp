@@ -43,7 +43,8 @@ int maxStepsPerPresent(const LoopOptions& options) {
 void runFrames(Session& session, GameWindow& window, RasterCanvas& canvas,
                const LoopOptions& options, SdlControlSource* controls, SoundOutput* sound) {
   SdlLoopHost host(window, controls, false);
-  playInLoop(session, host, canvas, options.logs, sound, maxStepsPerPresent(options));
+  playInLoop(session, host, canvas, options.logs, sound, maxStepsPerPresent(options),
+             options.notice);
 }
 
 bool runReplay(Session& session, GameWindow& window, RasterCanvas& canvas, ReplayPlayer& player,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "PausableLoop.h"
 
 class GameWindow;
@@ -15,6 +17,7 @@ struct LoopOptions {
   // second.
   bool vsync = true;
   LoopLogs logs;
+  std::string notice;  // shown at the top left for the first seconds of play
 };
 
 // Runs the game at 100 updates per second of steady time until the window's close box or the

@@ -13,6 +13,7 @@
 #include "SdlControlSource.h"
 #include "SdlSound.h"
 #include "SdlSystem.h"
+#include "SettingsHere.h"
 #include "game/PlayField.h"
 #include "replay/ReplayPlayer.h"
 #include "shell/Session.h"
@@ -20,8 +21,8 @@
 namespace {
 
 // How the loop runs, with the logs asked for on the command line.
-LoopOptions loopOptions(const Options& options, LogFiles& logs) {
-  return {options.look.vsync, logs.loop()};
+LoopOptions loopOptions(const Options& options, LogFiles& logs, std::string notice = {}) {
+  return {options.look.vsync, logs.loop(), std::move(notice)};
 }
 
 int showReplay(const Options& options) {
@@ -39,41 +40,49 @@ int showReplay(const Options& options) {
   player.start(world);
   RasterCanvas canvas(kFieldWidth, kFieldHeight);
   LogFiles logs(options.frameLog, options.presentLog);
-  SdlSound sound(!options.mute, options.volume, "");
+  SdlSound sound(!options.mute, options.volume);
   const bool matched =
       runReplay(session, window, canvas, player, loopOptions(options, logs), &sound.output());
   return matched ? 0 : 1;
 }
 
-int play(const Options& options) {
+// `stored` is the settings file; `options` the settings for this run, the command line over it.
+int play(const Options& options, StoredSettings& stored) {
   if (!options.replay.empty()) return showReplay(options);
   SdlSystem sdl;
   GameWindow window("Kelvaron", kFieldWidth, kFieldHeight, options.look);
+  window.onFullscreenSwitched([&stored](bool on) {
+    stored.change([on](Settings& settings) { settings.display.fullscreen = on; });
+  });
   LogFiles logs(options.frameLog, options.presentLog);
 
   SdlControlSource controls;
   Session session;
   World& world = session.world;
   world.rc = {0, 0, kFieldWidth, kFieldHeight};
-  world.highscoreFile = highscoreLocationHere();
+  world.highscoreFile = highscoreLocationHere(options.dataDir.c_str());
   world.input.setSource(&controls);
   world.recordReplays = true;
   world.start();
   RasterCanvas canvas(kFieldWidth, kFieldHeight);
-  // M's choice is kept beside the highscores; --mute starts silent whatever it says.
-  const std::string soundSetting = (world.highscoreFile.parent_path() / "sound.txt").string();
-  SdlSound sound(!options.mute && readSoundOn(soundSetting), options.volume, soundSetting);
-  runFrames(session, window, canvas, loopOptions(options, logs), &controls, &sound.output());
+  // M's choice goes into the settings file; --mute starts silent whatever it says.
+  carryOverSoundFile(stored, world.highscoreFile.parent_path() / "sound.txt");
+  SdlSound sound(!options.mute && stored.settings().sound.on, options.volume, [&stored](bool on) {
+    stored.change([on](Settings& settings) { settings.sound.on = on; });
+  });
+  runFrames(session, window, canvas, loopOptions(options, logs, stored.notice()), &controls,
+            &sound.output());
   return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  Options options;
+  StoredSettings stored = loadSettingsHere();
+  Options options = optionsFrom(stored.settings());
   if (const std::optional<int> status = parseOptions(argc, argv, options)) return *status;
   try {
-    return play(options);
+    return play(options, stored);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "kelvaron: cannot open the game window: %s\n", error.what());
     return 1;

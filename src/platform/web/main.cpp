@@ -69,6 +69,7 @@ EMSCRIPTEN_KEEPALIVE double kelvaron_dropped_updates() {
 }
 EMSCRIPTEN_KEEPALIVE int kelvaron_sprite_count() { return game->spriteCount(); }
 EMSCRIPTEN_KEEPALIVE int kelvaron_paused() { return game->paused() ? 1 : 0; }
+EMSCRIPTEN_KEEPALIVE int kelvaron_sound_on() { return game->soundOn() ? 1 : 0; }
 
 // The text stays valid until the next call.
 EMSCRIPTEN_KEEPALIVE const char* kelvaron_highscores_csv() {

@@ -176,6 +176,7 @@ bool ScaledWindow::handleKey(UINT message, WPARAM key, LPARAM flags) {
   if (!firstPress(flags)) return false;
   if (key == VK_F11 || (message == WM_SYSKEYDOWN && key == VK_RETURN && altHeld(flags))) {
     toggleFullscreen();
+    if (switched_) switched_(fullscreen_);
     return true;
   }
   // P follows the keyboard layout, as the game's letter keys do. Two presses before one look

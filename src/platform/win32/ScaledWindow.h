@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 
 #include "PausableLoop.h"
 
@@ -29,6 +30,8 @@ class ScaledWindow {
   void present(const std::uint32_t* pixels);
 
   void toggleFullscreen();
+  // Called with the new state after each switch by F11 or Alt+Enter, to keep the player's choice.
+  void onFullscreenSwitched(std::function<void(bool)> switched) { switched_ = std::move(switched); }
   // Whether the window is in front: the game reads its controls only then.
   bool hasFocus() const { return GetForegroundWindow() == window_; }
   HWND handle() const { return window_; }
@@ -46,6 +49,7 @@ class ScaledWindow {
   const std::uint32_t* pixels_ = nullptr;  // the last frame presented
   LoopRequests requests_;
   bool fullscreen_ = false;
+  std::function<void(bool)> switched_;
   WINDOWPLACEMENT windowed_{};  // where the window was before fullscreen
 };
 

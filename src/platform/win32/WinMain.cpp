@@ -12,6 +12,7 @@
 #include "GdiWindow.h"
 #include "RasterCanvas.h"
 #include "ScaledWindow.h"
+#include "SettingsHere.h"
 #include "WaveOutSound.h"
 #include "Win32ControlSource.h"
 #include "WinOptions.h"
@@ -20,34 +21,41 @@
 
 namespace {
 
+// `stored` is the settings file; `options` the settings for this run, the command line over it.
 int runScaledWindow(HINSTANCE instance, int showCommand, const WinOptions& options,
-                    Session& session, LogFiles& logs) {
+                    StoredSettings& stored, Session& session, LogFiles& logs) {
   ScaledWindow window(instance, kFieldWidth, kFieldHeight, options.scale, showCommand);
   if (options.fullscreen) window.toggleFullscreen();
+  window.onFullscreenSwitched([&stored](bool on) {
+    stored.change([on](Settings& settings) { settings.display.fullscreen = on; });
+  });
   RasterCanvas canvas(kFieldWidth, kFieldHeight);
   World& world = session.world;
   world.rc = {0, 0, kFieldWidth, kFieldHeight};
   world.start();
-  WaveOutSound sound(!options.mute, options.volume);
-  runGame(session, window, canvas, logs.loop(), sound.output());
+  WaveOutSound sound(!options.mute && stored.settings().sound.on, options.volume, [&stored](bool on) {
+    stored.change([on](Settings& settings) { settings.sound.on = on; });
+  });
+  runGame(session, window, canvas, logs.loop(), sound.output(), stored.notice());
   return 0;
 }
 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
-  WinOptions options;
+  StoredSettings stored = loadSettingsHere();
+  WinOptions options = winOptionsFrom(stored.settings());
   if (const std::optional<int> status = parseWinOptions(__argc, __argv, options)) return *status;
   Win32ControlSource controls;
   Session session;
   World& world = session.world;
   world.input.setSource(&controls);
   world.recordReplays = true;  // every game goes into replays/ beside highscores.csv
-  world.highscoreFile = highscoreLocationHere();
+  world.highscoreFile = highscoreLocationHere(options.dataDir);
   try {
     LogFiles logs(options.frameLog, options.presentLog);
     if (options.gdi) return runGdiWindow(instance, showCommand, session, logs.loop().updates);
-    return runScaledWindow(instance, showCommand, options, session, logs);
+    return runScaledWindow(instance, showCommand, options, stored, session, logs);
   } catch (const std::exception& error) {
     MessageBoxA(nullptr, error.what(), "Kelvaron", MB_OK | MB_ICONERROR);
     return 1;
