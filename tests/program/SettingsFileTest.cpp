@@ -52,7 +52,8 @@ TEST(SettingsText, GoodKeysCountAndEachDamageFallsBackToItsDefault) {
       {"wrong type", "[sound]\nvolume = \"loud\"\n[display]\nscale = 2\n", true, 100, 2},
       {"out of range", "[sound]\nvolume = 101\n[display]\nscale = 2\n", true, 100, 2},
       {"section no table", "sound = 3\n[display]\nscale = 4\n", true, 100, 4},
-      {"bad key list", "[controls]\nfire = [\"A\", \"B\", \"C\"]\n[sound]\nvolume = 7\n", true, 7, 1},
+      {"bad key list", "[controls]\nfire = [\"A\", \"B\", \"C\"]\n[sound]\nvolume = 7\n", true, 7,
+       1},
       {"binary bytes", std::string("[sound]\nvolume = 5\n\xff\xfe\0\x01", 23), true, 100, 1},
       {"unknown keys", "[sound]\nvolume = 9\necho = true\n[mods]\nx = 1\n", false, 9, 1},
   };
@@ -97,8 +98,8 @@ TEST(SettingsFile, KeepsUnknownKeysWritesOnlyOnAChangeAndSetsDamageAside) {
     EXPECT_TRUE(stored.change([](Settings& s) { s.display.fullscreen = true; }));
   }
   const std::string written = readFile(file);
-  for (const char* kept : {"echo = \"yes\"", "[mods]", "speed = 2", "volume = 30",
-                           "fullscreen = true"}) {
+  for (const char* kept :
+       {"echo = \"yes\"", "[mods]", "speed = 2", "volume = 30", "fullscreen = true"}) {
     EXPECT_NE(written.find(kept), std::string::npos) << kept << " in\n" << written;
   }
   EXPECT_FALSE(std::filesystem::exists(aside));

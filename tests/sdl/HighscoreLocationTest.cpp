@@ -18,7 +18,8 @@ TEST(HighscoreLocation, DataDirThenInstalledThenWritableWorkingDirectoryThenUser
       {nullptr, false, false, "/data", "/home/p", "/data/kelvaron/highscores.csv"},
       {nullptr, false, false, nullptr, "/home/p", "/home/p/.local/share/kelvaron/highscores.csv"},
       {nullptr, false, false, "", "/home/p", "/home/p/.local/share/kelvaron/highscores.csv"},
-      {nullptr, false, false, "relative", "/home/p", "/home/p/.local/share/kelvaron/highscores.csv"},
+      {nullptr, false, false, "relative", "/home/p",
+       "/home/p/.local/share/kelvaron/highscores.csv"},
       {nullptr, false, false, nullptr, nullptr, "highscores.csv"},
       // Installed: the user's data directory even where the working directory can be written.
       {nullptr, true, true, "/data", "/home/p", "/data/kelvaron/highscores.csv"},
@@ -38,7 +39,8 @@ TEST(HighscoreLocation, DataDirThenInstalledThenWritableWorkingDirectoryThenUser
   for (const char* folder : {"/usr/games", "/usr/local/bin", "/opt/kelvaron/bin"}) {
     EXPECT_TRUE(installedProgramFolder(folder)) << folder;
   }
-  for (const char* folder : {"/home/p/kelvaron/build/ci/src/platform/sdl", "/home/p/kelvaron", "."}) {
+  for (const char* folder :
+       {"/home/p/kelvaron/build/ci/src/platform/sdl", "/home/p/kelvaron", "."}) {
     EXPECT_FALSE(installedProgramFolder(folder)) << folder;
   }
 }

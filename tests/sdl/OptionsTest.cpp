@@ -38,9 +38,9 @@ TEST(Options, EveryOptionIsReadAndBadOnesStopWithStatusTwo) {
   EXPECT_FALSE(none.options.mute);
   EXPECT_EQ(none.options.volume, 100);
 
-  const Parsed all = parse({"--scale", "3", "--smooth", "--fullscreen", "--no-vsync", "--frame-log",
-                            "f.log", "--present-log", "p.log", "--mute", "--volume", "40",
-                            "--data-dir", "d"});
+  const Parsed all =
+      parse({"--scale", "3", "--smooth", "--fullscreen", "--no-vsync", "--frame-log", "f.log",
+             "--present-log", "p.log", "--mute", "--volume", "40", "--data-dir", "d"});
   EXPECT_FALSE(all.status);
   EXPECT_EQ(all.options.look.scale, 3);
   EXPECT_TRUE(all.options.look.smooth && all.options.look.fullscreen);

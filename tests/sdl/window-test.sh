@@ -354,6 +354,10 @@ fi
 printf 'scale = = 2\n' >"$settings"
 start_game "$dir"
 window=$(game_window)
+sleep 0.3
+import -window "$window" "$work/settings-reset.png"
+expect_at_least "the notice at the top left" \
+  "$(pixels_of "$work/settings-reset.png" FFFFFF 320x24+0+0)" 50
 kill -TERM "$game_pid"
 await_exit 5
 expect_clean_exit "$dir" "damaged settings" "$status"

@@ -1,7 +1,8 @@
 #include "SettingsText.h"
 
-#include <sstream>
 #include <toml++/toml.h>
+
+#include <sstream>
 
 namespace {
 
@@ -37,8 +38,8 @@ class SectionReader {
       if (read && *read >= low && *read <= high) {
         value = static_cast<int>(*read);
       } else {
-        fault(key, "is not a whole number from " + std::to_string(low) + " to " +
-                       std::to_string(high));
+        fault(key,
+              "is not a whole number from " + std::to_string(low) + " to " + std::to_string(high));
       }
     }
   }
@@ -100,7 +101,8 @@ class SectionReader {
 
 void readSections(const toml::table& root, Settings& s, std::string& damage) {
   SectionReader controls(root, "controls", damage);
-  for (int i = 0; i < Settings::kControls; ++i) controls.names(kControlNames[i], s.controls.keys[i]);
+  for (int i = 0; i < Settings::kControls; ++i)
+    controls.names(kControlNames[i], s.controls.keys[i]);
   controls.names("pause", s.controls.pause);
 
   SectionReader gamepad(root, "gamepad", damage);

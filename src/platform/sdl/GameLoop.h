@@ -17,17 +17,17 @@ struct LoopOptions {
   // second.
   bool vsync = true;
   LoopLogs logs;
-  std::string notice;  // shown at the top left for the first seconds of play
 };
 
 // Runs the game at 100 updates per second of steady time until the window's close box or the
 // title's "Quit", then writes the highscores. Frames go on while the window is in the background or
 // minimised; the controls then read as released. P, Escape or a controller's Back button pause a
 // fight and resume it: no update runs, the game's clock stands still and the picture stays, dimmed.
-// With `sound`, each update's cues are heard and M turns the sound off and on.
+// With `sound`, each update's cues are heard and M turns the sound off and on. A `notice` shows at
+// the top left for the first seconds.
 void runFrames(Session& session, GameWindow& window, RasterCanvas& canvas,
                const LoopOptions& options, SdlControlSource* controls = nullptr,
-               SoundOutput* sound = nullptr);
+               SoundOutput* sound = nullptr, const std::string& notice = {});
 
 // Shows a recorded game at the game's own pace with a "REPLAY" mark, until its last frame, the
 // close box or Escape. Records nothing and writes no highscores. False when the game played back

@@ -13,8 +13,10 @@ const std::filesystem::path kTable = "highscores.csv";
 bool usable(const char* directory) { return directory && directory[0] == '/'; }
 
 std::filesystem::path userDataTable(const DataFolderFacts& facts) {
-  if (usable(facts.xdgDataHome)) return std::filesystem::path(facts.xdgDataHome) / "kelvaron" / kTable;
-  if (usable(facts.home)) return std::filesystem::path(facts.home) / ".local/share/kelvaron" / kTable;
+  if (usable(facts.xdgDataHome))
+    return std::filesystem::path(facts.xdgDataHome) / "kelvaron" / kTable;
+  if (usable(facts.home))
+    return std::filesystem::path(facts.home) / ".local/share/kelvaron" / kTable;
   return kTable;
 }
 

@@ -26,8 +26,10 @@ StoredSettings loadSettingsHere() {
       settingsLocation(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
   StoredSettings stored(std::make_unique<SettingsFile>(file));
   if (!stored.damage().empty()) {
-    std::fprintf(stderr, "kelvaron: %s: %s; the defaults stand for what could not be read, the old "
-                 "file is kept as %s.bad\n", file.c_str(), stored.damage().c_str(), file.c_str());
+    std::fprintf(stderr,
+                 "kelvaron: %s: %s; the defaults stand for what could not be read, the old "
+                 "file is kept as %s.bad\n",
+                 file.c_str(), stored.damage().c_str(), file.c_str());
   }
   return stored;
 }

@@ -21,8 +21,8 @@
 namespace {
 
 // How the loop runs, with the logs asked for on the command line.
-LoopOptions loopOptions(const Options& options, LogFiles& logs, std::string notice = {}) {
-  return {options.look.vsync, logs.loop(), std::move(notice)};
+LoopOptions loopOptions(const Options& options, LogFiles& logs) {
+  return {options.look.vsync, logs.loop()};
 }
 
 int showReplay(const Options& options) {
@@ -70,8 +70,8 @@ int play(const Options& options, StoredSettings& stored) {
   SdlSound sound(!options.mute && stored.settings().sound.on, options.volume, [&stored](bool on) {
     stored.change([on](Settings& settings) { settings.sound.on = on; });
   });
-  runFrames(session, window, canvas, loopOptions(options, logs, stored.notice()), &controls,
-            &sound.output());
+  runFrames(session, window, canvas, loopOptions(options, logs), &controls, &sound.output(),
+            stored.notice());
   return 0;
 }
 

@@ -23,9 +23,10 @@ class PageStorage final : public SettingsStorage {
 StoredSettings loadPageSettings() {
   StoredSettings stored(std::make_unique<PageStorage>());
   if (!stored.damage().empty()) {
-    std::fprintf(stderr, "kelvaron: the stored settings: %s; the defaults stand for what could not "
-                 "be read, the old text is kept as %s\n", stored.damage().c_str(),
-                 storage::kSettingsAside);
+    std::fprintf(stderr,
+                 "kelvaron: the stored settings: %s; the defaults stand for what could not "
+                 "be read, the old text is kept as %s\n",
+                 stored.damage().c_str(), storage::kSettingsAside);
   }
   if (!stored.soundOnGiven() && page::storedText(storage::kSound) == "off") {
     stored.change([](Settings& settings) { settings.sound.on = false; });

@@ -16,9 +16,10 @@ StoredSettings loadSettingsHere() {
   const std::filesystem::path file = settingsLocation(_wgetenv(L"APPDATA"));
   StoredSettings stored(std::make_unique<SettingsFile>(file));
   if (!stored.damage().empty()) {
-    std::fprintf(stderr, "kelvaron: %s: %s; the defaults stand for what could not be read, the old "
-                 "file is kept as %s.bad\n", file.string().c_str(), stored.damage().c_str(),
-                 file.string().c_str());
+    std::fprintf(stderr,
+                 "kelvaron: %s: %s; the defaults stand for what could not be read, the old "
+                 "file is kept as %s.bad\n",
+                 file.string().c_str(), stored.damage().c_str(), file.string().c_str());
   }
   return stored;
 }

@@ -33,9 +33,9 @@ int runScaledWindow(HINSTANCE instance, int showCommand, const WinOptions& optio
   World& world = session.world;
   world.rc = {0, 0, kFieldWidth, kFieldHeight};
   world.start();
-  WaveOutSound sound(!options.mute && stored.settings().sound.on, options.volume, [&stored](bool on) {
-    stored.change([on](Settings& settings) { settings.sound.on = on; });
-  });
+  WaveOutSound sound(
+      !options.mute && stored.settings().sound.on, options.volume,
+      [&stored](bool on) { stored.change([on](Settings& settings) { settings.sound.on = on; }); });
   runGame(session, window, canvas, logs.loop(), sound.output(), stored.notice());
   return 0;
 }

@@ -20,7 +20,8 @@ struct WinOptions {
 // The options as the settings file starts them: the command line then changes them for one run.
 WinOptions winOptionsFrom(const Settings& settings);
 
-// Reads the command line over `options` (what is not given stays as it was). Returns the exit status when the program should stop at once: 0 after
+// Reads the command line over `options` (what is not given stays as it was). Returns the exit
+// status when the program should stop at once: 0 after
 // --help or --version, 2 for an unknown option or a bad value. A windowed program has no console,
 // so what it has to say is shown in a message box.
 std::optional<int> parseWinOptions(int argc, char** argv, WinOptions& options);
