@@ -56,6 +56,10 @@ TEST(SettingsText, GoodKeysCountAndEachDamageFallsBackToItsDefault) {
        1},
       {"binary bytes", std::string("[sound]\nvolume = 5\n\xff\xfe\0\x01", 23), true, 100, 1},
       {"unknown keys", "[sound]\nvolume = 9\necho = true\n[mods]\nx = 1\n", false, 9, 1},
+      // Letters the parser's whitespace test cannot take: kept in strings, refused elsewhere.
+      {"letters", "[controls]\nfire = [\"\u00D6\"]\n[\"\u0416\"]\n[sound]\nvolume = 3\n", false, 3,
+       1},
+      {"letter out of place", "[sound]\nvolume = 3 \u0112\n", true, 100, 1},
   };
   for (const Case& c : cases) {
     const SettingsRead read = readSettingsText(c.text);
@@ -70,6 +74,9 @@ TEST(SettingsText, GoodKeysCountAndEachDamageFallsBackToItsDefault) {
   EXPECT_FALSE(good.settings.sound.on || good.settings.display.vsync);
   EXPECT_TRUE(good.soundOnGiven && good.settings.game.classic);
   EXPECT_EQ(good.settings.touch.sensitivity, 150);
+  const Settings letters = readSettingsText("[controls]\nfire = [\"\u00D6\"]\n").settings;
+  EXPECT_EQ(letters.controls.keys[4], std::vector<std::string>{"\u00D6"});
+  EXPECT_NE(settingsText(letters).find("fire = [ \"\u00D6\" ]"), std::string::npos);
   // What is written reads back the same.
   EXPECT_EQ(settingsText(readSettingsText(settingsText(good.settings)).settings),
             settingsText(good.settings));

@@ -4,6 +4,8 @@
 
 #include <sstream>
 
+#include "TomlShield.h"
+
 namespace {
 
 // The eight controls' names in the file, in Key order.
@@ -182,12 +184,11 @@ void writeSections(const Settings& s, toml::table& root) {
 
 SettingsRead readSettingsText(std::string_view text) {
   SettingsRead read;
-  toml::parse_result parsed = toml::parse(text);
-  if (!parsed) {
-    read.damage = "not TOML: " + std::string(parsed.error().description());
+  toml::table root;
+  if (!parseShielded(text, root, read.damage)) {
+    read.damage = "not TOML: " + read.damage;
     return read;
   }
-  const toml::table& root = parsed.table();
   readSections(root, read.settings, read.damage);
   const toml::table* sound = root["sound"].as_table();
   read.soundOnGiven = sound && sound->get("on") && sound->get("on")->is_boolean();
@@ -196,10 +197,11 @@ SettingsRead readSettingsText(std::string_view text) {
 
 std::string settingsText(const Settings& settings, std::string_view previous) {
   toml::table root;
-  if (toml::parse_result parsed = toml::parse(previous)) root = std::move(parsed).table();
+  std::string ignored;
+  if (!parseShielded(previous, root, ignored)) root = toml::table{};
   writeSections(settings, root);
   std::ostringstream text;
-  // Plain double-quoted strings, the form a player most likely writes.
-  text << toml::toml_formatter(root, toml::format_flags::none) << '\n';
+  // Plain double-quoted strings, the form a player most likely writes, letters as they are.
+  text << toml::toml_formatter(root, toml::format_flags::allow_unicode_strings) << '\n';
   return text.str();
 }
