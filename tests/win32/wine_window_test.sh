@@ -204,9 +204,9 @@ for scale in 1 3; do
   xdotool mousemove $((X + WIDTH - 13)) $((Y + 11)) click 1
   wait_for_exit
   cmp -s highscores.csv expected.csv || fail "highscores not saved on close: $(od -c highscores.csv)"
-  echo "closed with the close box (--scale $scale): exit 0, highscores saved"
-  print_rates "updates at --scale $scale (${WIDTH}x${HEIGHT} window)" "$work/frames-$scale.txt" update
-  print_rates "presents at --scale $scale" "$work/presents-$scale.txt" present
+  echo "closed with the close box (scale $scale): exit 0, highscores saved"
+  print_rates "updates at scale $scale (${WIDTH}x${HEIGHT} window)" "$work/frames-$scale.txt" update
+  print_rates "presents at scale $scale" "$work/presents-$scale.txt" present
 done
 
 # Run 3: a game paused for two seconds in the middle of the fight.
