@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Runs the libFuzzer targets side by side for SECONDS each (default 60): the replay loader, the
-# highscore file loader and the runner's input-file parser. Fails on any crash, hang or sanitizer
-# finding, printing that target's log; otherwise prints each target's executions and coverage.
+# highscore file loader, the runner's input-file parser and the settings file's reader. Fails on any
+# crash, hang or sanitizer finding, printing that target's log; otherwise prints each target's
+# executions and coverage.
 # New finds go to corpora of the build's own; the seeds in fuzz/ stay as they are.
 # Usage: scripts/fuzz.sh [SECONDS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 targets=(replay_loader_fuzz:corpus highscore_loader_fuzz:corpus-highscores
-         input_timeline_fuzz:corpus-input)
+         input_timeline_fuzz:corpus-input settings_loader_fuzz:corpus-settings)
 
 scripts/build-preset.sh fuzz "${targets[@]%%:*}"
 

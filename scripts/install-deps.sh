@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
-  libsdl2-dev libpng-dev nlohmann-json3-dev libcli11-dev
+  libsdl2-dev libpng-dev nlohmann-json3-dev libcli11-dev libtomlplusplus-dev
   xvfb xdotool x11-apps imagemagick python3
   clang libclang-rt-14-dev
   emscripten chromium-headless-shell

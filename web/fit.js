@@ -1,7 +1,8 @@
 // Fits the game's canvas into the window (or the screen in fullscreen): the largest size with the
 // play field's shape, drawn pixelated. A whole number of device pixels per game pixel keeps every
 // pixel the same size, so it is taken whenever it gives up at most 15 % of the largest fit; else
-// the largest fit itself. Portrait with the touch overlay keeps the lower
+// the largest fit itself (always, when the player's settings say whole_pixels = false, which the
+// game tells through window.kelvaronWholePixels). Portrait with the touch overlay keeps the lower
 // part of the screen for the controls.
 'use strict';
 
@@ -21,7 +22,9 @@ function sizeCanvas() {
 function fittedSize(width, height, ratio) {
   const devicePixels = Math.min(width / fieldWidth, height / fieldHeight) * ratio;
   const whole = Math.floor(devicePixels);
-  const scale = (whole >= 1 && whole >= 0.85 * devicePixels ? whole : devicePixels) / ratio;
+  const preferWhole = window.kelvaronWholePixels != false;
+  const takeWhole = preferWhole && whole >= 1 && whole >= 0.85 * devicePixels;
+  const scale = (takeWhole ? whole : devicePixels) / ratio;
   return {width: fieldWidth * scale, height: fieldHeight * scale};
 }
 

@@ -28,9 +28,9 @@ window.kelvaron = {
   paused() { return Module._kelvaron_paused() != 0; },
   // 'not started' until the first key, touch or click, then the AudioContext's state.
   audioState() { return Module.audio ? Module.audio.state : 'not started'; },
+  soundOn() { return Module._kelvaron_sound_on() != 0; },
   togglePause() { Module._kelvaron_toggle_pause(); },
   // New key bindings, "control=Name[,Name]" pairs ("fire=J;pause=Q,Escape"); false when refused.
-  bindKeys(text) { return Module.ccall('kelvaron_bind_keys', 'number', ['string'], [text]) === 1; },
   framesShown() { return (Module.screen && Module.screen.framesShown) || 0; },
   firstFrameAt() { return Module.screen && Module.screen.firstFrameAt; },
   // 'title', 'fight', 'result' or 'replay'.

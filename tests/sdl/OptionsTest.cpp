@@ -13,11 +13,11 @@ struct Parsed {
   Options options;
 };
 
-Parsed parse(std::vector<std::string> words) {
+Parsed parse(std::vector<std::string> words, const Options& start = {}) {
   words.insert(words.begin(), "kelvaron");
   std::vector<char*> argv;
   for (std::string& word : words) argv.push_back(word.data());
-  Parsed parsed;
+  Parsed parsed{std::nullopt, start};
   testing::internal::CaptureStdout();
   testing::internal::CaptureStderr();
   parsed.status = parseOptions(static_cast<int>(argv.size()), argv.data(), parsed.options);
@@ -38,8 +38,9 @@ TEST(Options, EveryOptionIsReadAndBadOnesStopWithStatusTwo) {
   EXPECT_FALSE(none.options.mute);
   EXPECT_EQ(none.options.volume, 100);
 
-  const Parsed all = parse({"--scale", "3", "--smooth", "--fullscreen", "--no-vsync", "--frame-log",
-                            "f.log", "--present-log", "p.log", "--mute", "--volume", "40"});
+  const Parsed all =
+      parse({"--scale", "3", "--smooth", "--fullscreen", "--no-vsync", "--frame-log", "f.log",
+             "--present-log", "p.log", "--mute", "--volume", "40", "--data-dir", "d"});
   EXPECT_FALSE(all.status);
   EXPECT_EQ(all.options.look.scale, 3);
   EXPECT_TRUE(all.options.look.smooth && all.options.look.fullscreen);
@@ -48,6 +49,17 @@ TEST(Options, EveryOptionIsReadAndBadOnesStopWithStatusTwo) {
   EXPECT_EQ(all.options.presentLog, "p.log");
   EXPECT_TRUE(all.options.mute);
   EXPECT_EQ(all.options.volume, 40);
+  EXPECT_EQ(all.options.dataDir, "d");
+
+  // The settings file starts the options; what the command line gives counts over it.
+  Settings settings;
+  settings.display = {2, true, true, false, true};
+  settings.sound.volume = 30;
+  const Parsed fromFile = parse({"--volume", "60"}, optionsFrom(settings));
+  EXPECT_EQ(fromFile.options.look.scale, 2);
+  EXPECT_TRUE(fromFile.options.look.smooth && fromFile.options.look.fullscreen);
+  EXPECT_FALSE(fromFile.options.look.vsync);
+  EXPECT_EQ(fromFile.options.volume, 60);
 
   const std::vector<std::vector<std::string>> stopAtOnce[] = {
       {{"--help"}, {"--version"}},  // status 0

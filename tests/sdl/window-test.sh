@@ -29,6 +29,9 @@ fi
 unset SDL_VIDEODRIVER
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/kelvaron-window.XXXXXX")
+# The settings file of the runs below, never the user's own.
+export XDG_CONFIG_HOME="$work/config"
+settings="$XDG_CONFIG_HOME/kelvaron/settings.toml"
 game_pid=""
 failures=0
 
@@ -299,7 +302,9 @@ fi
 # --- 6b. Fire bound to J: Z no longer chooses on the title, J starts a game, and the game's replay
 # (the controls, whatever keys drove them) verifies. ---
 dir=$(new_scratch bound)
-KELVARON_BINDINGS="fire=J" start_game "$dir"
+mkdir -p "$(dirname "$settings")"
+printf '[controls]\nfire = ["J"]\n' >"$settings"
+start_game "$dir"
 window=$(game_window)
 xdotool windowfocus --sync "$window"
 sleep 0.2
@@ -313,6 +318,7 @@ import -window "$window" "$work/bound-j.png"
 "$wm_close" "$window"
 await_exit 5
 expect_clean_exit "$dir" "fire bound to J" "$status"
+rm -f "$settings"
 expect_at_least "Z bound to nothing: still the title's menu" \
   "$(pixels_of "$work/bound-z.png" 00FF00 86x3+95+195)" 60
 menu_left=$(pixels_of "$work/bound-j.png" 00FF00 86x3+95+195)
@@ -355,6 +361,43 @@ expect_at_least "selection frame on New Game, shifted by the bar" \
 kill -TERM "$game_pid"
 await_exit 5
 expect_clean_exit "$dir" "resized window" "$status"
+
+# --- 9. The settings file: the game starts muted and at twice the size, as the file says; M keeps
+# its choice there, with the keys the game does not know. ---
+mkdir -p "$(dirname "$settings")"
+printf '[sound]\non = false\n\n[display]\nscale = 2\n\n[mods]\nspeed = 3\n' >"$settings"
+dir=$(new_scratch settings)
+start_game "$dir"
+window=$(game_window)
+geometry=$(xdotool getwindowgeometry "$window" | awk '/Geometry/ { print $2 }')
+if [[ "$geometry" == 1588x1142 ]]; then pass "scale 2 from the file"; else fail "client area $geometry"; fi
+xdotool windowfocus --sync "$window"
+press m  # from the file's "off": on
+sleep 0.2
+kill -TERM "$game_pid"
+await_exit 5
+if grep -q '^on = true' "$settings" && grep -q '^speed = 3' "$settings"; then
+  pass "started muted: M turned the sound on, kept in the file with the unknown key"
+else
+  fail "settings after M:"
+  cat "$settings"
+fi
+# A damaged file: one line on stderr, the text kept aside, the game plays on.
+printf 'scale = = 2\n' >"$settings"
+start_game "$dir"
+window=$(game_window)
+sleep 0.3
+import -window "$window" "$work/settings-reset.png"
+expect_at_least "the notice at the top left" \
+  "$(pixels_of "$work/settings-reset.png" FFFFFF 320x24+0+0)" 50
+kill -TERM "$game_pid"
+await_exit 5
+expect_clean_exit "$dir" "damaged settings" "$status"
+if [[ $(grep -c settings.toml "$dir/stderr.log") == 1 ]] && [[ -f "$settings.bad" ]]; then
+  pass "damaged settings: one line, kept aside"
+else
+  fail "damaged settings: $(cat "$dir/stderr.log")"
+fi
 
 if ((failures > 0)); then
   echo "window test: $failures failed"

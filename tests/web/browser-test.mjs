@@ -291,10 +291,12 @@ test('P and Escape pause a fight and resume it, and a hidden page pauses it by i
   assert.equal(await paused(), false);
 });
 
-test('with fire bound to J, Z no longer chooses and J starts a game', async () => {
+test('with fire bound to J in the stored settings, Z no longer chooses and J starts a game', async () => {
+  const settingsKey = facts.storage.settings;
+  await page.evaluate((key) => localStorage.setItem(key, '[controls]\nfire = ["J"]\npause = ["Q"]\n'),
+                      settingsKey);
   await page.reload();
   await waitForTitle(page);
-  assert.equal(await page.evaluate(() => kelvaron.bindKeys('fire=J;pause=Q')), true);
   const holdOver = async (code) => {
     await page.keyboard.down(code);
     const from = await page.evaluate(() => kelvaron.updates());
@@ -307,20 +309,27 @@ test('with fire bound to J, Z no longer chooses and J starts a game', async () =
   assert.equal(await page.evaluate(() => kelvaron.screen()), 'fight');
   await page.keyboard.press('KeyQ');
   assert.equal(await page.evaluate(() => kelvaron.paused()), true);
+  await page.evaluate((key) => localStorage.removeItem(key), settingsKey);
 });
 
-test('the sound starts on the first key, and M turns it off and on, remembered', async () => {
-  const soundKey = facts.storage.sound;
-  await page.evaluate((key) => localStorage.removeItem(key), soundKey);
+test('the sound starts on the first key, stored settings apply, and M keeps its choice', async () => {
+  const settingsKey = facts.storage.settings;
+  // Settings with the sound off and a key of another program's, stored before the page opens.
+  await page.evaluate((key) => localStorage.setItem(key, '[sound]\non = false\n[mods]\nx = 1\n'),
+                      settingsKey);
   await page.reload();
   await waitForTitle(page);
-  const stored = () => page.evaluate((key) => localStorage.getItem(key), soundKey);
+  const stored = () => page.evaluate((key) => localStorage.getItem(key), settingsKey);
+  assert.equal(await page.evaluate(() => kelvaron.soundOn()), false, 'stored settings: sound off');
   assert.equal(await page.evaluate(() => kelvaron.audioState()), 'not started');
   await page.keyboard.press('KeyM');
   await page.waitForFunction(() => kelvaron.audioState() === 'running', {timeout: 5000});
-  assert.equal(await stored(), 'off');
+  assert.equal(await page.evaluate(() => kelvaron.soundOn()), true);
+  assert.match(await stored(), /^on = true$/m);
+  assert.match(await stored(), /^x = 1$/m, 'a key the game does not know is kept');
   await page.keyboard.press('KeyM');
-  assert.equal(await stored(), 'on');
+  assert.match(await stored(), /^on = false$/m);
+  await page.evaluate((key) => localStorage.removeItem(key), settingsKey);
 });
 
 // Touches through the browser's own input: each call names every finger still on the screen.

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # kelvaron.exe under Wine on a bare X server: the title screen shows, letterboxed into the window
 # after it is dragged to two other shapes; Down, Down, Z quits with exit status 0 leaving the
-# highscores as they were, also with --gdi; the window's close box ends the game and saves the table (run at the
-# game's size and at three times it, printing the updates per second held from --frame-log). A
+# highscores as they were, also with --gdi; the window's close box ends the game and saves the table
+# (run at the game's size and at three times it, as the settings file in %APPDATA% asks, printing
+# the updates per second held from --frame-log). A
 # last game is paused for two seconds, which runs no update, and closed midway: the replay
 # kelvaron.exe wrote verifies in the Linux runner, when one is given.
 # With --unpacked, only the first run, started in the program's own folder as a player starts it
@@ -164,6 +165,9 @@ if ((unpacked)); then
   echo "quit through the menu: exit 0, highscores.csv beside the program"
   exit 0
 fi
+# The program's settings file, which no run but the one that writes it may find.
+settings=$(winepath -u "$(wine cmd /c 'echo %APPDATA%' 2>/dev/null | tr -d '\r')")/Kelvaron/settings.toml
+rm -f "$settings"
 printf '250000,2,1700000000\n120000,0,1690000000\n' >highscores.csv
 cp highscores.csv expected.csv
 start_game "$work/quit.log"
@@ -179,21 +183,30 @@ choose_quit
 cmp -s highscores.csv expected.csv || fail "highscores changed by Quit (--gdi): $(cat highscores.csv)"
 echo "quit through the menu with --gdi: exit 0, highscores intact"
 
-# Run 2: the close box, at the game's size and at three times it. The table comes with Windows line
-# ends, so the saved file (the game writes plain line feeds) shows that it was written.
+# Run 2: the close box, at the game's size and at three times it, the second asked for by the
+# settings file in %APPDATA%\Kelvaron. The table comes with Windows line ends, so the saved file (the
+# game writes plain line feeds) shows that it was written.
 for scale in 1 3; do
   printf '250000,2,1700000000\r\n120000,0,1690000000\r\n' >highscores.csv
-  start_game "$work/close.log" --scale "$scale" --frame-log "$work/frames-$scale.txt" \
+  scale_option=(--scale 1)
+  if ((scale == 3)); then
+    mkdir -p "$(dirname "$settings")"
+    printf '[display]\nscale = 3\n' >"$settings"
+    scale_option=()
+  fi
+  start_game "$work/close.log" "${scale_option[@]}" --frame-log "$work/frames-$scale.txt" \
     --present-log "$work/presents-$scale.txt"
   sleep 3
   eval "$(xdotool getwindowgeometry --shell "$window")"
+  ((WIDTH >= scale * 794)) || fail "a ${WIDTH}-pixel window at scale $scale"
+  rm -f "$settings"
   # The close box is the right-most caption button, just inside the frame's top-right corner.
   xdotool mousemove $((X + WIDTH - 13)) $((Y + 11)) click 1
   wait_for_exit
   cmp -s highscores.csv expected.csv || fail "highscores not saved on close: $(od -c highscores.csv)"
-  echo "closed with the close box (--scale $scale): exit 0, highscores saved"
-  print_rates "updates at --scale $scale (${WIDTH}x${HEIGHT} window)" "$work/frames-$scale.txt" update
-  print_rates "presents at --scale $scale" "$work/presents-$scale.txt" present
+  echo "closed with the close box (scale $scale): exit 0, highscores saved"
+  print_rates "updates at scale $scale (${WIDTH}x${HEIGHT} window)" "$work/frames-$scale.txt" update
+  print_rates "presents at scale $scale" "$work/presents-$scale.txt" present
 done
 
 # Run 3: a game paused for two seconds in the middle of the fight.

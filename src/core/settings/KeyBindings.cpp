@@ -139,6 +139,15 @@ bool applyBindingText(Settings::Controls& controls, std::string_view text) {
   return true;
 }
 
+Settings::Controls playableControls(const Settings::Controls& bound, bool* replaced) {
+  const bool valid = validControls(bound);
+  if (replaced) *replaced = !valid;
+  if (valid) return bound;
+  Settings::Controls controls;
+  resetControls(controls);
+  return controls;
+}
+
 std::string menuHint(const Settings::Controls* controls) {
   const Settings::Controls defaults;
   const Settings::Controls& bound = controls && validControls(*controls) ? *controls : defaults;

@@ -42,6 +42,10 @@ bool rebind(Settings::Controls& controls, Bound bound, int slot, const std::stri
 // Today's keys.
 void resetControls(Settings::Controls& controls);
 
+// The bindings as given, or today's keys when they bind one key twice or leave a control with
+// none; `replaced` tells which.
+Settings::Controls playableControls(const Settings::Controls& bound, bool* replaced = nullptr);
+
 // Applies "control=Name[,Name]" pairs separated by ';' (e.g. "fire=J;bomb=K,Left Shift"), each a
 // whole new binding. False, changing nothing, when a pair is unreadable or the result invalid.
 bool applyBindingText(Settings::Controls& controls, std::string_view text);

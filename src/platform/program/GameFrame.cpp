@@ -4,6 +4,7 @@
 #include "RasterCanvas.h"
 #include "ReplayMark.h"
 #include "game/GameScene.h"
+#include "graphics/Canvas.h"
 #include "replay/ReplayPlayer.h"
 #include "shell/Session.h"
 #include "sound/SoundOutput.h"
@@ -39,6 +40,15 @@ void GameFrame::play(Canvas& canvas, bool inFront) {
 
 void GameFrame::hear(Canvas& canvas) {
   if (sound_) sound_->frame(world_.cues, canvas, world_.rc);
+  if (noticeLeft_ > 0) {
+    --noticeLeft_;
+    canvas.text(world_.rc.left + 10, 10, notice_, kWhite);
+  }
+}
+
+void GameFrame::showNotice(std::string text) {
+  notice_ = std::move(text);
+  noticeLeft_ = notice_.empty() ? 0 : kNoticeFrames;
 }
 
 bool GameFrame::over() const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "PausableLoop.h"
 
 class Canvas;
@@ -31,6 +33,10 @@ class GameFrame final : public LoopGame {
   bool inFight() const;
   void toggleSound() override;
   void drawPaused(RasterCanvas& canvas) override;
+  // A line at the top left of the next frames, for a few seconds, drawn as M's notice is.
+  void showNotice(std::string text);
+
+  static constexpr int kNoticeFrames = 400;
 
  private:
   void play(Canvas& canvas, bool inFront);
@@ -40,4 +46,6 @@ class GameFrame final : public LoopGame {
   World& world_;
   ReplayPlayer* player_ = nullptr;
   SoundOutput* sound_;
+  std::string notice_;
+  int noticeLeft_ = 0;
 };

@@ -6,11 +6,12 @@
 #include "timing/PausableClock.h"
 
 void playInLoop(Session& session, LoopHost& host, RasterCanvas& canvas, const LoopLogs& logs,
-                SoundOutput* sound, int maxStepsPerPresent) {
+                SoundOutput* sound, int maxStepsPerPresent, const std::string& notice) {
   World& world = session.world;
   PausableClock clock(PausableClock::wallNowUs(), host.nowUs());
   world.setClock(&clock);
   GameFrame frame(session, sound);
+  frame.showNotice(notice);
   PausableLoop(host, canvas, frame, &clock, logs, maxStepsPerPresent).run();
   world.shutdown();
   world.setClock(nullptr);

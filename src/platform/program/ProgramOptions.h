@@ -18,3 +18,10 @@ inline void addLogAndSoundOptions(CLI::App& app, std::string& frameLog, std::str
       ->option_text("N (0 to 100, default 100)")
       ->check(CLI::Range(0, 100));
 }
+
+// Where the Linux and Windows programs keep highscores.csv and replays/ for this run.
+inline void addDataDirOption(CLI::App& app, std::string& dataDir) {
+  app.add_option("--data-dir", dataDir,
+                 "Keep highscores.csv and the replays/ folder in DIR instead of the usual place")
+      ->option_text("DIR");
+}

@@ -53,9 +53,10 @@ int maxStepsPerPresent(const LoopOptions& options) {
 }  // namespace
 
 void runFrames(Session& session, GameWindow& window, RasterCanvas& canvas,
-               const LoopOptions& options, SdlControlSource* controls, SoundOutput* sound) {
+               const LoopOptions& options, SdlControlSource* controls, SoundOutput* sound,
+               const std::string& notice) {
   SdlLoopHost host(window, controls, false, options);
-  playInLoop(session, host, canvas, options.logs, sound, maxStepsPerPresent(options));
+  playInLoop(session, host, canvas, options.logs, sound, maxStepsPerPresent(options), notice);
 }
 
 bool runReplay(Session& session, GameWindow& window, RasterCanvas& canvas, ReplayPlayer& player,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "PausableLoop.h"
 
 class GameWindow;
@@ -25,10 +27,10 @@ struct LoopOptions {
 // minimised; the controls then read as released. The pause keys (P, Escape or a controller's Back
 // button unless bound otherwise) pause a fight and resume it: no update runs, the game's clock
 // stands still and the picture stays, dimmed. With `sound`, each update's cues are heard and M
-// turns the sound off and on.
+// turns the sound off and on. A `notice` shows at the top left for the first seconds.
 void runFrames(Session& session, GameWindow& window, RasterCanvas& canvas,
                const LoopOptions& options, SdlControlSource* controls = nullptr,
-               SoundOutput* sound = nullptr);
+               SoundOutput* sound = nullptr, const std::string& notice = {});
 
 // Shows a recorded game at the game's own pace with a "REPLAY" mark, until its last frame, the
 // close box or Escape. Records nothing and writes no highscores. False when the game played back

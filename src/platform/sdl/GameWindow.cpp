@@ -76,6 +76,7 @@ void GameWindow::present(const std::uint32_t* pixels) {
 void GameWindow::toggleFullscreen() {
   fullscreen_ = !fullscreen_;
   applyFullscreen();
+  if (switched_) switched_(fullscreen_);
 }
 
 void GameWindow::applyFullscreen() {

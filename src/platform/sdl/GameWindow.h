@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <cstdint>
+#include <functional>
 
 // How the window shows the game.
 struct WindowLook {
@@ -33,6 +34,8 @@ class GameWindow {
   // Between desktop fullscreen (no mouse cursor) and the window.
   void toggleFullscreen();
   bool fullscreen() const { return fullscreen_; }
+  // Called with the new state after each switch (F11 or Alt+Enter), to keep the player's choice.
+  void onFullscreenSwitched(std::function<void(bool)> switched) { switched_ = std::move(switched); }
 
  private:
   void setIcon();
@@ -41,6 +44,7 @@ class GameWindow {
   int width_;
   int height_;
   bool fullscreen_;
+  std::function<void(bool)> switched_;
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;

@@ -15,6 +15,16 @@ constexpr int kBadCommandLine = 2;
 
 }  // namespace
 
+Options optionsFrom(const Settings& settings) {
+  Options options;
+  options.look.scale = settings.display.scale;
+  options.look.smooth = settings.display.smooth;
+  options.look.fullscreen = settings.display.fullscreen;
+  options.look.vsync = settings.display.vsync;
+  options.volume = settings.sound.volume;
+  return options;
+}
+
 std::optional<int> parseOptions(int argc, char** argv, Options& options) {
   CLI::App app{
       "Kelvaron: a boss-rush shoot-'em-up drawn with vector shapes.\n"
@@ -22,7 +32,8 @@ std::optional<int> parseOptions(int argc, char** argv, Options& options) {
       "P or Escape pauses a fight. A game controller works too (Back pauses). F11 or Alt+Enter\n"
       "switches fullscreen. M turns the sound off and on.\n"
       "Highscores are kept in highscores.csv in the working directory (in "
-      "~/.local/share/kelvaron/\nwhen that cannot be written)."};
+      "~/.local/share/kelvaron/\nfor the installed game or when that cannot be written). Settings "
+      "are kept in\n~/.config/kelvaron/settings.toml; the options below change them for one run."};
   app.name("kelvaron");
   app.set_version_flag("--version", std::string("kelvaron ") + KELVARON_VERSION);
   app.add_option("--scale", options.look.scale, "Start with the window N times the game's size")
@@ -31,7 +42,7 @@ std::optional<int> parseOptions(int argc, char** argv, Options& options) {
   app.add_flag("--smooth", options.look.smooth,
                "Scale the picture with linear filtering instead of crisp pixels");
   app.add_flag("--fullscreen", options.look.fullscreen, "Start in desktop fullscreen");
-  bool noVsync = false;
+  bool noVsync = !options.look.vsync;
   app.add_flag("--no-vsync", noVsync,
                "Do not wait for the display: one present per game update, 100 a second (the "
                "picture may tear)");
@@ -39,6 +50,7 @@ std::optional<int> parseOptions(int argc, char** argv, Options& options) {
                  "Show the recorded game in FILE at normal speed, then exit; Escape ends it early. "
                  "Games played are recorded into replays/ beside highscores.csv")
       ->option_text("FILE");
+  addDataDirOption(app, options.dataDir);
   addLogAndSoundOptions(app, options.frameLog, options.presentLog, options.mute, options.volume);
   try {
     app.parse(argc, argv);

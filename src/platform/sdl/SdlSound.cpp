@@ -4,10 +4,9 @@
 #include <cstdio>
 
 #include "sound/AudioFormat.h"
-#include "sound/SoundSwitch.h"
 
-SdlSound::SdlSound(bool on, int volume, std::string settingFile)
-    : output_(on, volume, this), settingFile_(std::move(settingFile)) {
+SdlSound::SdlSound(bool on, int volume, std::function<void(bool)> keep)
+    : output_(on, volume, this), keep_(std::move(keep)) {
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
     std::fprintf(stderr, "kelvaron: no sound: %s\n", SDL_GetError());
     return;
@@ -50,5 +49,5 @@ void SdlSound::unlock() {
 }
 
 void SdlSound::switched(bool on) {
-  if (!settingFile_.empty()) writeSoundOn(settingFile_, on);
+  if (keep_) keep_(on);
 }

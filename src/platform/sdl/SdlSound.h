@@ -2,7 +2,7 @@
 
 #include <SDL.h>
 
-#include <string>
+#include <functional>
 
 #include "sound/SoundOutput.h"
 
@@ -14,8 +14,8 @@ class SdlSound final : public SoundOutput::Device {
   // The device's buffer: 512 samples, 11.6 ms at 44.1 kHz.
   static constexpr int kBufferSamples = 512;
 
-  // `settingFile` remembers M's choice between runs (empty: not remembered).
-  SdlSound(bool on, int volume, std::string settingFile);
+  // `keep` remembers M's choice between runs (empty: not remembered).
+  SdlSound(bool on, int volume, std::function<void(bool)> keep = {});
   ~SdlSound() override;
   SdlSound(const SdlSound&) = delete;
   SdlSound& operator=(const SdlSound&) = delete;
@@ -31,6 +31,6 @@ class SdlSound final : public SoundOutput::Device {
   static void SDLCALL fill(void* self, Uint8* stream, int bytes);
 
   SoundOutput output_;
-  std::string settingFile_;
+  std::function<void(bool)> keep_;
   SDL_AudioDeviceID device_ = 0;
 };

@@ -1,6 +1,5 @@
 // The Linux program: one window, one game update every 10 ms, the game's core doing all the rest.
 #include <cstdio>
-#include <cstdlib>
 #include <exception>
 #include <optional>
 #include <string>
@@ -15,6 +14,7 @@
 #include "SdlControlSource.h"
 #include "SdlSound.h"
 #include "SdlSystem.h"
+#include "SettingsHere.h"
 #include "game/PlayField.h"
 #include "replay/ReplayPlayer.h"
 #include "settings/KeyBindings.h"
@@ -28,16 +28,12 @@ LoopOptions loopOptions(const Options& options, LogFiles& logs, const SdlBinding
   return {options.look.vsync, logs.loop(), &bindings};
 }
 
-// What the player set. Until the settings file is read, the defaults, with bindings from
-// KELVARON_BINDINGS ("fire=J;pause=Q,Escape") so that tests can play with keys bound otherwise.
-Settings startSettings() {
-  Settings settings;
-  if (const char* text = std::getenv("KELVARON_BINDINGS")) {
-    if (!applyBindingText(settings.controls, text)) {
-      std::fprintf(stderr, "kelvaron: KELVARON_BINDINGS ignored: %s\n", text);
-    }
-  }
-  return settings;
+// The keys the settings file binds; the file keeps what the player wrote even when it clashes.
+Settings::Controls boundKeys(const Settings& settings) {
+  bool replaced = false;
+  Settings::Controls controls = playableControls(settings.controls, &replaced);
+  if (replaced) std::fprintf(stderr, "kelvaron: the key bindings clash; today's keys are used\n");
+  return controls;
 }
 
 int showReplay(const Options& options, const SdlBindings& bindings) {
@@ -55,45 +51,52 @@ int showReplay(const Options& options, const SdlBindings& bindings) {
   player.start(world);
   RasterCanvas canvas(kFieldWidth, kFieldHeight);
   LogFiles logs(options.frameLog, options.presentLog);
-  SdlSound sound(!options.mute, options.volume, "");
+  SdlSound sound(!options.mute, options.volume);
   const bool matched = runReplay(session, window, canvas, player,
                                  loopOptions(options, logs, bindings), &sound.output());
   return matched ? 0 : 1;
 }
 
-int play(const Options& options, const Settings& settings) {
-  const SdlBindings bindings = sdlBindings(settings.controls, settings.gamepad);
+// `stored` is the settings file; `options` the settings for this run, the command line over it.
+int play(const Options& options, StoredSettings& stored) {
+  const Settings::Controls controls = boundKeys(stored.settings());
+  const SdlBindings bindings = sdlBindings(controls, stored.settings().gamepad);
   if (!options.replay.empty()) return showReplay(options, bindings);
   SdlSystem sdl;
   GameWindow window("Kelvaron", kFieldWidth, kFieldHeight, options.look);
+  window.onFullscreenSwitched([&stored](bool on) {
+    stored.change([on](Settings& settings) { settings.display.fullscreen = on; });
+  });
   LogFiles logs(options.frameLog, options.presentLog);
 
-  SdlControlSource controls(bindings);
+  SdlControlSource keys(bindings);
   Session session;
   World& world = session.world;
   world.rc = {0, 0, kFieldWidth, kFieldHeight};
-  world.highscoreFile = highscoreLocationHere();
-  world.input.setSource(&controls);
-  world.controls = &settings.controls;
+  world.highscoreFile = highscoreLocationHere(options.dataDir.c_str());
+  world.input.setSource(&keys);
+  world.controls = &controls;
   world.recordReplays = true;
   world.start();
   RasterCanvas canvas(kFieldWidth, kFieldHeight);
-  // M's choice is kept beside the highscores; --mute starts silent whatever it says.
-  const std::string soundSetting = (world.highscoreFile.parent_path() / "sound.txt").string();
-  SdlSound sound(!options.mute && readSoundOn(soundSetting), options.volume, soundSetting);
-  runFrames(session, window, canvas, loopOptions(options, logs, bindings), &controls,
-            &sound.output());
+  // M's choice goes into the settings file; --mute starts silent whatever it says.
+  carryOverSoundFile(stored, world.highscoreFile.parent_path() / "sound.txt");
+  SdlSound sound(!options.mute && stored.settings().sound.on, options.volume, [&stored](bool on) {
+    stored.change([on](Settings& settings) { settings.sound.on = on; });
+  });
+  runFrames(session, window, canvas, loopOptions(options, logs, bindings), &keys, &sound.output(),
+            stored.notice());
   return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  Options options;
+  StoredSettings stored = loadSettingsHere();
+  Options options = optionsFrom(stored.settings());
   if (const std::optional<int> status = parseOptions(argc, argv, options)) return *status;
   try {
-    const Settings settings = startSettings();
-    return play(options, settings);
+    return play(options, stored);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "kelvaron: cannot open the game window: %s\n", error.what());
     return 1;

@@ -2,6 +2,8 @@
 
 #include <emscripten.h>
 
+#include <cstdlib>
+
 #include "StorageKeys.h"
 
 // The bodies below are JavaScript. They pass through the C preprocessor, which splits === and !==,
@@ -48,6 +50,34 @@ EM_JS(void, kelvaron_store_table, (const char* key, const char* file), {
   }
 });
 
+// Returns a copy made with malloc, for the caller to free; null when nothing is stored.
+EM_JS(char*, kelvaron_stored_text, (const char* key), {
+  let text = null;
+  try {
+    text = localStorage.getItem(UTF8ToString(key));
+  } catch (refused) {
+  }
+  if (text == null) return 0;
+  const size = lengthBytesUTF8(text) + 1;
+  const at = _malloc(size);
+  stringToUTF8(text, at, size);
+  return at;
+});
+
+EM_JS(int, kelvaron_store_text, (const char* key, const char* text), {
+  try {
+    localStorage.setItem(UTF8ToString(key), UTF8ToString(text));
+    return 1;
+  } catch (refused) {
+    return 0;
+  }
+});
+
+EM_JS(void, kelvaron_prefer_whole_pixels, (int prefer), {
+  window.kelvaronWholePixels = prefer != 0;
+  if (typeof fitScreen == 'function') fitScreen();
+});
+
 EM_JS(void, kelvaron_set_stored_table_aside, (int records, int skipped), {
   if (Module.onStoredTableAside) Module.onStoredTableAside(records, skipped);
 });
@@ -75,6 +105,18 @@ void copyStoredTableTo(const std::string& file) {
 void storeTableFrom(const std::string& file) {
   kelvaron_store_table(storage::kHighscores, file.c_str());
 }
+
+std::optional<std::string> storedText(const char* key) {
+  char* text = kelvaron_stored_text(key);
+  if (!text) return std::nullopt;
+  std::string copy(text);
+  std::free(text);
+  return copy;
+}
+bool storeText(const char* key, const std::string& text) {
+  return kelvaron_store_text(key, text.c_str()) != 0;
+}
+void preferWholePixels(bool prefer) { kelvaron_prefer_whole_pixels(prefer ? 1 : 0); }
 
 void setStoredTableAside(int records, int skipped) {
   kelvaron_set_stored_table_aside(records, skipped);

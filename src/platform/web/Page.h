@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // What the program asks of the web page around it (index.html keeps the matching elements).
@@ -23,6 +24,14 @@ void storeTableFrom(const std::string& file);
 // The stored table held lines the game could not read: the page keeps the stored text aside under
 // a second key (an earlier one kept aside stays) and says so.
 void setStoredTableAside(int records, int skipped);
+
+// A text in the browser's local storage under `key` (none: nothing stored or storage refused).
+std::optional<std::string> storedText(const char* key);
+// Stores `text` under `key`; false when the browser refused.
+bool storeText(const char* key, const std::string& text);
+// Whether the page fits the picture at a whole number of screen pixels per game pixel when that
+// gives up little of the largest fit (fit.js).
+void preferWholePixels(bool prefer);
 
 // A finished game's replay file, for the page to keep among the last ones.
 void keepReplay(const std::string& name, const std::string& bytes);

@@ -10,8 +10,12 @@ inline constexpr char kHighscores[] = "kelvaron.highscores";
 // Local storage: a stored table the game could not read, kept aside (then ".2", ".3", ... after
 // it).
 inline constexpr char kHighscoresAside[] = "kelvaron.highscores.unreadable";
-// Local storage: "off" while the sound is turned off.
+// Local storage: "off" while the sound was turned off, before the settings kept it; read once.
 inline constexpr char kSound[] = "kelvaron.sound";
+// Local storage: the player's settings, the same TOML text as settings.toml on Linux and Windows.
+inline constexpr char kSettings[] = "kelvaron.settings";
+// Local storage: a settings text the game could not read, kept aside.
+inline constexpr char kSettingsAside[] = "kelvaron.settings.bad";
 // Local storage: set on the first visit, which alone opens the card that explains the game.
 inline constexpr char kVisited[] = "kelvaron.visited";
 // IndexedDB: the database that keeps the last finished games' replays.

@@ -62,8 +62,9 @@ unsigned gamepadAxisPosition(double axis) {
   return static_cast<unsigned>((axis + 1.0) * 32767.5);
 }
 
+// Bindings that clash leave today's keys; the stored settings keep what the player wrote.
 WebControlSource::WebControlSource(const Settings& settings)
-    : bindings_(settings.controls), gamepadBindings_(settings.gamepad) {}
+    : bindings_(playableControls(settings.controls)), gamepadBindings_(settings.gamepad) {}
 
 void WebControlSource::bind(const Settings::Controls& controls) {
   bindings_ = controls;

@@ -58,6 +58,8 @@ std::string factsScript() {
   const std::string names = object({{"highscores", quoted(storage::kHighscores)},
                                     {"highscoresAside", quoted(storage::kHighscoresAside)},
                                     {"sound", quoted(storage::kSound)},
+                                    {"settings", quoted(storage::kSettings)},
+                                    {"settingsAside", quoted(storage::kSettingsAside)},
                                     {"visited", quoted(storage::kVisited)},
                                     {"replayDatabase", quoted(storage::kReplayDatabase)}});
   std::string script =

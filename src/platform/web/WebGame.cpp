@@ -5,8 +5,10 @@
 #include <cmath>
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 #include "Page.h"
+#include "PageSettings.h"
 #include "TableCheck.h"
 #include "game/GameScene.h"
 #include "player/PlayerSprite.h"
@@ -28,11 +30,16 @@ std::int64_t steadyNowUs() {
 
 }  // namespace
 
-WebGame::WebGame(const Settings& settings)
-    : canvas_(kWidth, kHeight),
-      controls_(settings),
+WebGame::WebGame()
+    : settings_(loadPageSettings()),
+      canvas_(kWidth, kHeight),
+      controls_(settings_.settings()),
+      sound_(settings_.settings().sound.on, settings_.settings().sound.volume,
+             [this](bool on) { settings_.change([on](Settings& s) { s.sound.on = on; }); }),
       clock_(PausableClock::wallNowUs(), steadyNowUs()),
-      rgba_(std::size_t{kWidth} * kHeight) {
+      rgba_(std::size_t{kWidth} * kHeight),
+      notice_(settings_.notice()) {
+  page::preferWholePixels(settings_.settings().display.wholePixels);
   startWorld();
 }
 
@@ -43,6 +50,7 @@ void WebGame::startWorld() {
   dropWorld();  // one World at a time: the new one becomes the current one
   session_ = std::make_unique<Session>();
   frame_.emplace(*session_, &sound_.output());
+  frame_->showNotice(std::exchange(notice_, {}));
   world().rc = {0, 0, kWidth, kHeight};
   world().input.setSource(&controls_);
   world().controls = &controls_.bindings();

@@ -8,6 +8,7 @@
 
 #include "GameFrame.h"
 #include "RasterCanvas.h"
+#include "StoredSettings.h"
 #include "WebControlSource.h"
 #include "WebSound.h"
 #include "game/Highscores.h"
@@ -31,12 +32,15 @@ class WebGame {
   static constexpr int kWidth = kFieldWidth;
   static constexpr int kHeight = kFieldHeight;
 
-  explicit WebGame(const Settings& settings = {});
+  WebGame();
   ~WebGame();
 
   WebControlSource& controls() { return controls_; }
   // M: sound off or on again, remembered.
   void toggleSound();
+  bool soundOn() const { return sound_.output().on(); }
+  // The player's settings as stored, read when the page opened.
+  const Settings& settings() const { return settings_.settings(); }
 
   // One displayed frame at `nowMs`; false once the game has ended ("Quit").
   bool animationFrame(double nowMs);
@@ -97,6 +101,7 @@ class WebGame {
   void pause();
   void resume();
 
+  StoredSettings settings_;
   RasterCanvas canvas_;
   WebControlSource controls_;
   WebSound sound_;
@@ -108,6 +113,7 @@ class WebGame {
   std::vector<Highscore> recordsKept_;  // the table as last stored
   bool finished_ = false;
   bool paused_ = false;
+  std::string notice_;  // shown over the first seconds of the first game
   std::optional<ReplayPlayer> player_;
   World& world() const { return session_->world; }
 

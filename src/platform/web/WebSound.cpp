@@ -36,21 +36,6 @@ EM_JS(void, kelvaron_sound_start_on_first_touch, (), {
   }
 });
 
-EM_JS(int, kelvaron_sound_stored_on, (), {
-  try {
-    return localStorage.getItem('kelvaron.sound') == 'off' ? 0 : 1;
-  } catch (refused) {
-    return 1;
-  }
-});
-
-EM_JS(void, kelvaron_sound_store, (int on), {
-  try {
-    localStorage.setItem('kelvaron.sound', on ? 'on' : 'off');
-  } catch (refused) {
-  }
-});
-
 // clang-format on
 
 extern "C" EMSCRIPTEN_KEEPALIVE void kelvaron_sound_render(float* out, int count);
@@ -63,12 +48,15 @@ extern "C" EMSCRIPTEN_KEEPALIVE void kelvaron_sound_render(float* out, int count
   if (playing) playing->render(out, static_cast<std::size_t>(count));
 }
 
-WebSound::WebSound() : output_(kelvaron_sound_stored_on() != 0, 100, this) {
+WebSound::WebSound(bool on, int volume, std::function<void(bool)> keep)
+    : output_(on, volume, this), keep_(std::move(keep)) {
   playing = this;
   kelvaron_sound_start_on_first_touch();
 }
 
-void WebSound::switched(bool on) { kelvaron_sound_store(on ? 1 : 0); }
+void WebSound::switched(bool on) {
+  if (keep_) keep_(on);
+}
 
 void WebSound::render(float* out, std::size_t count) {
   static std::vector<std::int16_t> samples;

@@ -9,7 +9,6 @@
 
 #include "TableCheck.h"
 #include "WebGame.h"
-#include "settings/KeyBindings.h"
 #include "settings/Settings.h"
 #include "shell/TitleScene.h"
 
@@ -69,6 +68,7 @@ EMSCRIPTEN_KEEPALIVE double kelvaron_dropped_updates() {
 }
 EMSCRIPTEN_KEEPALIVE int kelvaron_sprite_count() { return game->spriteCount(); }
 EMSCRIPTEN_KEEPALIVE int kelvaron_paused() { return game->paused() ? 1 : 0; }
+EMSCRIPTEN_KEEPALIVE int kelvaron_sound_on() { return game->soundOn() ? 1 : 0; }
 
 // The text stays valid until the next call.
 EMSCRIPTEN_KEEPALIVE const char* kelvaron_highscores_csv() {
@@ -102,13 +102,6 @@ EMSCRIPTEN_KEEPALIVE void kelvaron_touch_press(int mask, int frames) {
 }
 EMSCRIPTEN_KEEPALIVE void kelvaron_touch_clear() { game->controls().touch().clear(); }
 EMSCRIPTEN_KEEPALIVE void kelvaron_toggle_pause() { game->togglePause(); }
-// New key bindings as "control=Name[,Name]" pairs ("fire=J;pause=Q,Escape"); 0 when refused.
-EMSCRIPTEN_KEEPALIVE int kelvaron_bind_keys(const char* text) {
-  Settings::Controls controls = game->controls().bindings();
-  if (!applyBindingText(controls, text)) return 0;
-  game->controls().bind(controls);
-  return 1;
-}
 EMSCRIPTEN_KEEPALIVE int kelvaron_screen() { return game->screen(); }
 EMSCRIPTEN_KEEPALIVE int kelvaron_title_selected() { return game->titleSelected(); }
 // Where the title draws the frame round menu entry `entry`, in play-field pixels, through `box`
@@ -138,8 +131,7 @@ EMSCRIPTEN_KEEPALIVE int kelvaron_replaying() { return game->replaying() ? 1 : 0
 }  // extern "C"
 
 int main() {
-  static const Settings settings;  // what the player set: today's game until settings are stored
-  static WebGame theGame(settings);
+  static WebGame theGame;
   game = &theGame;
   const char* window = EMSCRIPTEN_EVENT_TARGET_WINDOW;
   emscripten_set_keydown_callback(window, nullptr, EM_FALSE, onKey);

@@ -21,13 +21,16 @@ bool startFolderWritable() {
 
 }  // namespace
 
-std::filesystem::path highscoreLocation(bool startFolderWritable, const wchar_t* appData) {
+std::filesystem::path highscoreLocation(bool startFolderWritable, const wchar_t* appData,
+                                        const std::filesystem::path& dataDir) {
+  if (!dataDir.empty()) return dataDir / kTable;
   if (startFolderWritable || !appData || !*appData) return kTable;
   return std::filesystem::path(appData) / L"Kelvaron" / kTable;
 }
 
-std::filesystem::path highscoreLocationHere() {
-  std::filesystem::path table = highscoreLocation(startFolderWritable(), _wgetenv(L"APPDATA"));
+std::filesystem::path highscoreLocationHere(const std::filesystem::path& dataDir) {
+  std::filesystem::path table =
+      highscoreLocation(dataDir.empty() && startFolderWritable(), _wgetenv(L"APPDATA"), dataDir);
   if (table.has_parent_path()) {
     std::error_code ignored;  // a folder that cannot be made shows when the table is saved
     std::filesystem::create_directories(table.parent_path(), ignored);

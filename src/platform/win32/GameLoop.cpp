@@ -34,7 +34,7 @@ class WinLoopHost final : public LoopHost {
 }  // namespace
 
 void runGame(Session& session, ScaledWindow& window, RasterCanvas& canvas, const LoopLogs& logs,
-             SoundOutput& sound) {
+             SoundOutput& sound, const std::string& notice) {
   WinLoopHost host(window);
-  playInLoop(session, host, canvas, logs, &sound);
+  playInLoop(session, host, canvas, logs, &sound, FixedStep::kMaxStepsPerPresent, notice);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "PausableLoop.h"
 
 class RasterCanvas;
@@ -12,6 +14,7 @@ class Session;
 // present up to 5, the rest dropped), each after the window's messages, then presents the picture
 // once. Frames go on while the window is in the background; the controls then read as released.
 // P or Escape pause a fight and resume it: no update runs, the game's clock stands still and the
-// picture stays, dimmed. Each update's sound cues are heard, and M turns the sound off and on.
+// picture stays, dimmed. Each update's sound cues are heard, and M turns the sound off and on. A
+// `notice` shows at the top left for the first seconds.
 void runGame(Session& session, ScaledWindow& window, RasterCanvas& canvas, const LoopLogs& logs,
-             SoundOutput& sound);
+             SoundOutput& sound, const std::string& notice = {});

@@ -177,6 +177,7 @@ bool ScaledWindow::handleKey(UINT message, WPARAM key, LPARAM flags) {
   if (!firstPress(flags)) return false;
   if (key == VK_F11 || (message == WM_SYSKEYDOWN && key == VK_RETURN && altHeld(flags))) {
     toggleFullscreen();
+    if (switched_) switched_(fullscreen_);
     return true;
   }
   // Letter keys follow the keyboard layout, as the game's bound keys do. Two presses before one

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -34,6 +35,8 @@ class ScaledWindow {
   // The virtual keys that pause and resume a fight (P and Escape until set; sided as
   // sidedVirtualKey gives them).
   void setPauseKeys(std::vector<int> keys) { pauseKeys_ = std::move(keys); }
+  // Called with the new state after each switch by F11 or Alt+Enter, to keep the player's choice.
+  void onFullscreenSwitched(std::function<void(bool)> switched) { switched_ = std::move(switched); }
   // Whether the window is in front: the game reads its controls only then.
   bool hasFocus() const { return GetForegroundWindow() == window_; }
   HWND handle() const { return window_; }
@@ -52,6 +55,7 @@ class ScaledWindow {
   LoopRequests requests_;
   std::vector<int> pauseKeys_ = {'P', VK_ESCAPE};
   bool fullscreen_ = false;
+  std::function<void(bool)> switched_;
   WINDOWPLACEMENT windowed_{};  // where the window was before fullscreen
 };
 

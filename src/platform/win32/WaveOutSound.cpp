@@ -2,7 +2,8 @@
 
 #include <cstdio>
 
-WaveOutSound::WaveOutSound(bool on, int volume) : output_(on, volume, this) {
+WaveOutSound::WaveOutSound(bool on, int volume, std::function<void(bool)> keep)
+    : output_(on, volume, this), keep_(std::move(keep)) {
   WAVEFORMATEX format{};
   format.wFormatTag = WAVE_FORMAT_PCM;
   format.nChannels = 1;
@@ -47,4 +48,8 @@ void WaveOutSound::frameDone() {
     waveOutWrite(device_, &header, sizeof header);
     ++queued;
   }
+}
+
+void WaveOutSound::switched(bool on) {
+  if (keep_) keep_(on);
 }

@@ -21,6 +21,14 @@ int show(const std::string& text, UINT icon, int status) {
 
 }  // namespace
 
+WinOptions winOptionsFrom(const Settings& settings) {
+  WinOptions options;
+  options.scale = settings.display.scale;
+  options.fullscreen = settings.display.fullscreen;
+  options.volume = settings.sound.volume;
+  return options;
+}
+
 std::optional<int> parseWinOptions(int argc, char** argv, WinOptions& options) {
   // No line breaks within a paragraph: the message box wraps the lines to its own width.
   CLI::App app{
@@ -29,7 +37,8 @@ std::optional<int> parseWinOptions(int argc, char** argv, WinOptions& options) {
       "P or Escape pauses a fight. F11 or Alt+Enter switches fullscreen. M turns the sound off "
       "and on.\n"
       "Highscores and replays are kept beside kelvaron.exe (in %APPDATA%\\Kelvaron when that "
-      "folder cannot be written).\n"};
+      "folder cannot be written). Settings are kept in %APPDATA%\\Kelvaron\\settings.toml; the "
+      "options below change them for one run.\n"};
   app.name("kelvaron");
   app.set_version_flag("--version", std::string("kelvaron ") + KELVARON_VERSION);
   app.add_option("--scale", options.scale,
@@ -40,6 +49,7 @@ std::optional<int> parseWinOptions(int argc, char** argv, WinOptions& options) {
   app.add_flag("--gdi", options.gdi,
                "The original program: a fixed 800 x 600 window, one frame per 10 ms timer tick, "
                "drawn with GDI");
+  addDataDirOption(app, options.dataDir);
   addLogAndSoundOptions(app, options.frameLog, options.presentLog, options.mute, options.volume);
   try {
     app.parse(argc, argv);
