@@ -66,11 +66,6 @@ unsigned gamepadAxisPosition(double axis) {
 WebControlSource::WebControlSource(const Settings& settings)
     : bindings_(playableControls(settings.controls)), gamepadBindings_(settings.gamepad) {}
 
-void WebControlSource::bind(const Settings::Controls& controls) {
-  bindings_ = controls;
-  held_.fill(false);
-}
-
 // Letters follow the keyboard layout, as on the other programs; Shift's capital is the same key.
 bool WebControlSource::keyChanged(std::string_view key, std::string_view code, bool down) {
   const std::string name = webKeyName(key, code);

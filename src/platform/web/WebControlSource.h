@@ -18,8 +18,6 @@
 class WebControlSource final : public ControlSource {
  public:
   explicit WebControlSource(const Settings& settings = {});
-  // New key bindings; every key counts as released.
-  void bind(const Settings::Controls& controls);
   const Settings::Controls& bindings() const { return bindings_; }
 
   // Keyboard events of the page; true when the key drives a control (the page then does not
