@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "settings/KeyBindings.h"
+#include "support/BindingText.h"
 
 namespace {
 
@@ -51,14 +52,13 @@ TEST(KeyBindings, BadBindingsAreRefusedWhole) {
   for (const Names& bad : {Names{}, Names{""}, Names{"A", "B", "C"}, Names{"z", "Z"}}) {
     EXPECT_FALSE(validBinding(bad)) << bad.size();
   }
-  for (const char* text : {"fire=", "fire=J,", "fire=X", "shoot=J", "fire J", "fire=J,K,L"}) {
-    Settings::Controls controls;
-    EXPECT_FALSE(applyBindingText(controls, text)) << text;
-    EXPECT_EQ(controls.of(Key::Z), Names{"Z"}) << text;
-  }
-  Settings::Controls controls;
-  EXPECT_TRUE(applyBindingText(controls, "bomb = K, Left Ctrl ;fire=X"));
-  EXPECT_EQ(controls.of(Key::X), (Names{"K", "Left Ctrl"}));
+  // A key on two controls, or a control with none, is not a set of bindings to play with.
+  Settings::Controls clash;
+  clash.keys[static_cast<int>(Key::X)] = {"Z"};
+  EXPECT_FALSE(validControls(clash));
+  bool replaced = false;
+  EXPECT_EQ(playableControls(clash, &replaced).of(Key::X), Names{"X"});
+  EXPECT_TRUE(replaced);
 }
 
 TEST(KeyBindings, TheTitleHintNamesTheBoundKeys) {

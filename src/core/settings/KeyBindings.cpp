@@ -27,31 +27,6 @@ std::optional<std::pair<Bound, std::size_t>> holderOf(const Settings::Controls& 
   return std::nullopt;
 }
 
-std::string_view trimmed(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return text;
-}
-
-std::vector<std::string> splitNames(std::string_view text) {
-  std::vector<std::string> names;
-  for (std::size_t comma; (comma = text.find(',')) != std::string_view::npos;) {
-    names.emplace_back(trimmed(text.substr(0, comma)));
-    text.remove_prefix(comma + 1);
-  }
-  names.emplace_back(trimmed(text));
-  return names;
-}
-
-bool applyPair(Settings::Controls& controls, std::string_view pair) {
-  const std::size_t equals = pair.find('=');
-  if (equals == std::string_view::npos) return false;
-  const std::optional<Bound> bound = boundNamed(trimmed(pair.substr(0, equals)));
-  if (!bound) return false;
-  bindingOf(controls, *bound) = splitNames(pair.substr(equals + 1));
-  return true;
-}
-
 // Up and Down on the arrows read "Arrow keys"; any other pair is named as bound.
 std::string movementWords(const Settings::Controls& controls) {
   const std::string& up = controls.of(Key::Up).front();
@@ -126,18 +101,6 @@ bool rebind(Settings::Controls& controls, Bound bound, int slot, const std::stri
 }
 
 void resetControls(Settings::Controls& controls) { controls = Settings::Controls{}; }
-
-bool applyBindingText(Settings::Controls& controls, std::string_view text) {
-  Settings::Controls changed = controls;
-  while (!text.empty()) {
-    const std::size_t end = std::min(text.find(';'), text.size());
-    if (!applyPair(changed, text.substr(0, end))) return false;
-    text.remove_prefix(std::min(end + 1, text.size()));
-  }
-  if (!validControls(changed)) return false;
-  controls = std::move(changed);
-  return true;
-}
 
 Settings::Controls playableControls(const Settings::Controls& bound, bool* replaced) {
   const bool valid = validControls(bound);

@@ -46,10 +46,6 @@ void resetControls(Settings::Controls& controls);
 // none; `replaced` tells which.
 Settings::Controls playableControls(const Settings::Controls& bound, bool* replaced = nullptr);
 
-// Applies "control=Name[,Name]" pairs separated by ';' (e.g. "fire=J;bomb=K,Left Shift"), each a
-// whole new binding. False, changing nothing, when a pair is unreadable or the result invalid.
-bool applyBindingText(Settings::Controls& controls, std::string_view text);
-
 // The title's hint line, naming the bound keys: "Use Arrow keys and Z key to select." with
 // today's keys, and also without valid bindings.
 std::string menuHint(const Settings::Controls* controls);

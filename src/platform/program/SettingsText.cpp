@@ -5,12 +5,9 @@
 #include <sstream>
 
 #include "TomlShield.h"
+#include "settings/KeyBindings.h"
 
 namespace {
-
-// The eight controls' names in the file, in Key order.
-constexpr const char* kControlNames[Settings::kControls] = {"up",   "down", "left",  "right",
-                                                            "fire", "bomb", "third", "leave"};
 
 // Reads one section of the file. Each read leaves the setting as it is unless the key holds a
 // good value, and notes the first fault.
@@ -69,7 +66,7 @@ class SectionReader {
   }
 
   // One or two key names.
-  void names(const char* key, std::vector<std::string>& value) {
+  void names(std::string_view key, std::vector<std::string>& value) {
     const toml::node* node = find(key);
     if (!node) return;
     const toml::array* array = node->as_array();
@@ -89,12 +86,14 @@ class SectionReader {
   }
 
  private:
-  const toml::node* find(const char* key) const { return table_ ? table_->get(key) : nullptr; }
+  const toml::node* find(std::string_view key) const { return table_ ? table_->get(key) : nullptr; }
 
   void fault(const std::string& what) {
     if (damage_.empty()) damage_ = "[" + std::string(section_) + "] " + what;
   }
-  void fault(const char* key, const std::string& what) { fault(key + (" " + what)); }
+  void fault(std::string_view key, const std::string& what) {
+    fault(std::string(key) + " " + what);
+  }
 
   const char* section_;
   std::string& damage_;
@@ -104,8 +103,8 @@ class SectionReader {
 void readSections(const toml::table& root, Settings& s, std::string& damage) {
   SectionReader controls(root, "controls", damage);
   for (int i = 0; i < Settings::kControls; ++i)
-    controls.names(kControlNames[i], s.controls.keys[i]);
-  controls.names("pause", s.controls.pause);
+    controls.names(boundName(static_cast<Bound>(i)), s.controls.keys[i]);
+  controls.names(boundName(Bound::Pause), s.controls.pause);
 
   SectionReader gamepad(root, "gamepad", damage);
   gamepad.name("fire", s.gamepad.fire);
@@ -150,9 +149,9 @@ toml::table& section(toml::table& root, const char* name) {
 void writeSections(const Settings& s, toml::table& root) {
   toml::table& controls = section(root, "controls");
   for (int i = 0; i < Settings::kControls; ++i) {
-    controls.insert_or_assign(kControlNames[i], nameArray(s.controls.keys[i]));
+    controls.insert_or_assign(boundName(static_cast<Bound>(i)), nameArray(s.controls.keys[i]));
   }
-  controls.insert_or_assign("pause", nameArray(s.controls.pause));
+  controls.insert_or_assign(boundName(Bound::Pause), nameArray(s.controls.pause));
 
   toml::table& gamepad = section(root, "gamepad");
   gamepad.insert_or_assign("fire", s.gamepad.fire);
