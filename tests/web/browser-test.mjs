@@ -291,12 +291,17 @@ test('P and Escape pause a fight and resume it, and a hidden page pauses it by i
   assert.equal(await paused(), false);
 });
 
-test('with fire bound to J in the stored settings, Z no longer chooses and J starts a game', async () => {
-  const settingsKey = facts.storage.settings;
-  await page.evaluate((key) => localStorage.setItem(key, '[controls]\nfire = ["J"]\npause = ["Q"]\n'),
-                      settingsKey);
+// Opens the page afresh with `text` as the player's stored settings.
+async function openWithSettings(text) {
+  await page.evaluate((key, value) => localStorage.setItem(key, value), facts.storage.settings,
+                      text);
   await page.reload();
   await waitForTitle(page);
+}
+
+test('with fire bound to J in the stored settings, Z no longer chooses and J starts a game', async () => {
+  const settingsKey = facts.storage.settings;
+  await openWithSettings('[controls]\nfire = ["J"]\npause = ["Q"]\n');
   const holdOver = async (code) => {
     await page.keyboard.down(code);
     const from = await page.evaluate(() => kelvaron.updates());
@@ -315,10 +320,7 @@ test('with fire bound to J in the stored settings, Z no longer chooses and J sta
 test('the sound starts on the first key, stored settings apply, and M keeps its choice', async () => {
   const settingsKey = facts.storage.settings;
   // Settings with the sound off and a key of another program's, stored before the page opens.
-  await page.evaluate((key) => localStorage.setItem(key, '[sound]\non = false\n[mods]\nx = 1\n'),
-                      settingsKey);
-  await page.reload();
-  await waitForTitle(page);
+  await openWithSettings('[sound]\non = false\n[mods]\nx = 1\n');
   const stored = () => page.evaluate((key) => localStorage.getItem(key), settingsKey);
   assert.equal(await page.evaluate(() => kelvaron.soundOn()), false, 'stored settings: sound off');
   assert.equal(await page.evaluate(() => kelvaron.audioState()), 'not started');
